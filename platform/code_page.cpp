@@ -31,7 +31,8 @@ bool IsAscii(std::string_view bytes) {
 // Owns one iconv conversion descriptor.
 class Converter {
  public:
-  Converter(const char* to, const char* from) : cd_(::iconv_open(to, from)) {}
+  Converter(const char* to, const char* from)
+      : cd_(::iconv_open(to, from)), fromUtf8_(IsUtf8Name(from)) {}
   Converter(const Converter&) = delete;
   Converter& operator=(const Converter&) = delete;
   ~Converter() {
@@ -56,9 +57,14 @@ class Converter {
         outLeft = output.size() - used;
         continue;
       }
-      // EILSEQ or EINVAL: pass over one byte and put the replacement in its place.
+      // EILSEQ or EINVAL: pass over one character (one byte, or a whole UTF-8 sequence) and put
+      // the replacement in its place.
       ++in;
       --inLeft;
+      while (fromUtf8_ && inLeft > 0 && (static_cast<unsigned char>(*in) & 0xC0) == 0x80) {
+        ++in;
+        --inLeft;
+      }
       if (outLeft < replacement.size()) {
         const auto used = static_cast<std::size_t>(out - output.data());
         output.resize(output.size() * 2 + replacement.size());
@@ -74,6 +80,7 @@ class Converter {
 
  private:
   iconv_t cd_;
+  bool fromUtf8_;
 };
 
 std::string Convert(const std::string& to, const std::string& from, std::string_view bytes,
