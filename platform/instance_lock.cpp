@@ -24,6 +24,7 @@ std::string InstanceLock::DefaultLockFile() {
 }
 
 bool InstanceLock::tryAcquire(const std::string& lockFile) {
+  if (fd_ >= 0) return true;  // already held by this object
   const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
   if (fd < 0) return true;
   if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -31,7 +32,6 @@ bool InstanceLock::tryAcquire(const std::string& lockFile) {
     ::close(fd);
     return !held;
   }
-  if (fd_ >= 0) ::close(fd_);
   fd_ = fd;
   return true;
 }
