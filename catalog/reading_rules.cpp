@@ -5,8 +5,9 @@ namespace spinfolio {
 std::string TagValue(std::string_view line, std::string_view openTag) {
   const auto open = line.find(openTag);
   if (openTag.empty() || open == std::string_view::npos) return {};
-  std::string closeTag(openTag);
-  closeTag.insert(1, "/");
+  std::string closeTag(1, openTag.front());
+  closeTag += '/';
+  closeTag += openTag.substr(1);
   const auto start = open + openTag.size();
   const auto close = line.find(closeTag);
   if (close == std::string_view::npos || close <= start) return {};

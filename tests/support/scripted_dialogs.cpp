@@ -21,9 +21,11 @@ MessageAnswer ScriptedDialogs::showMessage(QWidget*, const MessageRequest& reque
 
 std::optional<QString> ScriptedDialogs::nextText() {
   if (textAnswers.empty()) return std::nullopt;
-  auto answer = textAnswers.front();
+  const bool given = textAnswers.front().has_value();
+  QString text = given ? *textAnswers.front() : QString();
   textAnswers.pop_front();
-  return answer;
+  if (!given) return std::nullopt;
+  return text;
 }
 
 std::optional<QString> ScriptedDialogs::askText(QWidget*, const TextPromptRequest& request) {
