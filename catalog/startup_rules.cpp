@@ -21,17 +21,6 @@ std::string PrepareSettingsFolder(const std::optional<std::string>& userConfigFo
   return folder;
 }
 
-std::string LowerCaseExtension(std::string_view path) {
-  const std::string name = FileNamePart(path);
-  const auto dot = name.rfind('.');
-  if (dot == std::string::npos) return {};
-  std::string extension = name.substr(dot);
-  for (char& c : extension) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-  }
-  return extension;
-}
-
 bool IsArchiveArgument(const std::string& argument) {
   return !argument.empty() && FileExists(argument) && LowerCaseExtension(argument) == ".sfa";
 }

@@ -16,9 +16,6 @@ std::string CatalogFolderNameAt(const QDateTime& start);
 std::string PrepareSettingsFolder(const std::optional<std::string>& userConfigFolder,
                                   const std::string& programFolder);
 
-/// The extension of a path's file name from its last "." on, lower-cased ("" when none).
-std::string LowerCaseExtension(std::string_view path);
-
 /// A command-line argument names an archive to open: an existing file whose extension,
 /// lower-cased, is ".sfa".
 bool IsArchiveArgument(const std::string& argument);

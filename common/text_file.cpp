@@ -1,40 +1,10 @@
 #include "common/text_file.h"
 
 #include <fcntl.h>
-#include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
+#include "common/file_descriptor.h"
 
 namespace spinfolio {
-namespace {
-
-std::error_code LastError() { return {errno, std::generic_category()}; }
-
-// Closes a descriptor when it goes out of scope.
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  int get() const { return fd_; }
-  bool valid() const { return fd_ >= 0; }
-  // Closes now so that a failing close (a full disk on a network file system) is seen.
-  std::error_code close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0 ? std::error_code{} : LastError();
-  }
-
- private:
-  int fd_;
-};
-
-}  // namespace
-
 Lines SplitLines(std::string_view bytes) {
   Lines lines;
   std::size_t start = 0;
@@ -62,7 +32,7 @@ std::string JoinLines(const Lines& lines) {
 }
 
 std::optional<std::string> ReadBytes(const std::filesystem::path& file) {
-  Descriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+  FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
   if (!fd.valid()) return std::nullopt;
   std::string bytes;
   std::size_t used = 0;
@@ -94,7 +64,7 @@ Lines ReadLinesOrEmpty(const std::filesystem::path& file) {
 }
 
 std::optional<std::string> ReadFirstLine(const std::filesystem::path& file) {
-  Descriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+  FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
   if (!fd.valid()) return std::nullopt;
   std::string line;
   char buffer[4096];
@@ -121,18 +91,11 @@ std::error_code WriteBytes(const std::filesystem::path& file, std::string_view b
     ::unlink(temporary.c_str());
     return error;
   };
-  Descriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-  if (!fd.valid()) return LastError();
-  while (!bytes.empty()) {
-    const ssize_t put = ::write(fd.get(), bytes.data(), bytes.size());
-    if (put < 0) {
-      if (errno == EINTR) continue;
-      return fail(LastError());
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(put));
-  }
+  FileDescriptor fd(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  if (!fd.valid()) return LastSystemError();
+  if (!WriteFully(fd.get(), bytes.data(), bytes.size())) return fail(LastSystemError());
   if (auto error = fd.close()) return fail(error);
-  if (::rename(temporary.c_str(), file.c_str()) != 0) return fail(LastError());
+  if (::rename(temporary.c_str(), file.c_str()) != 0) return fail(LastSystemError());
   return {};
 }
 

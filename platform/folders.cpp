@@ -19,12 +19,6 @@ std::optional<std::string> Environment(const char* name) {
 
 }  // namespace
 
-std::string WithTrailingSlash(std::string_view folder) {
-  std::string text(folder);
-  if (text.empty() || text.back() != '/') text += '/';
-  return text;
-}
-
 std::string ExecutableFolder() {
   std::error_code error;
   const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
@@ -52,16 +46,6 @@ std::string SystemTempFolder() {
   std::error_code error;
   const auto canonical = std::filesystem::canonical(folder, error);
   return WithTrailingSlash(error ? folder : canonical.string());
-}
-
-std::string FolderPart(std::string_view path) {
-  const auto slash = path.rfind('/');
-  return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
-}
-
-std::string FileNamePart(std::string_view path) {
-  const auto slash = path.rfind('/');
-  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
 }  // namespace spinfolio

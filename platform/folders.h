@@ -4,12 +4,11 @@
 #include <string>
 #include <string_view>
 
+#include "common/path_text.h"
+
 namespace spinfolio {
 
 // Folder texts of the program always end in "/", so that a file name can be appended directly.
-
-/// The text with a "/" appended unless it already ends in one.
-std::string WithTrailingSlash(std::string_view folder);
 
 /// The folder of the running executable.
 std::string ExecutableFolder();
@@ -21,11 +20,5 @@ std::optional<std::string> UserConfigFolder();
 /// The system's folder for temporary files: $TMPDIR when it names an existing folder, else
 /// "/tmp/"; the canonical path (links resolved).
 std::string SystemTempFolder();
-
-/// The text up to and including the last "/" (empty when there is none).
-std::string FolderPart(std::string_view path);
-
-/// The text after the last "/".
-std::string FileNamePart(std::string_view path);
 
 }  // namespace spinfolio

@@ -175,3 +175,33 @@ TEST_F(StartupFixture, UnwritableSettingsAreReportedAndTheCatalogIsStillPacked) 
 
 }  // namespace
 }  // namespace spinfolio::test
+
+namespace spinfolio::test {
+namespace {
+
+TEST_F(StartupFixture, CatalogSurvivesFromRunToRunWithTheArchiveLibrary) {
+  install(PACKHOLD_LIBRARY, "libpackhold.so");
+  {
+    auto form = makeForm();
+    ASSERT_EQ(form->FormCreate(), TForm1::StartResult::Run);
+    const std::string catalog = form->location().catalogFolder();
+    WriteFile(catalog + "plyty", "<m><n>Koncert</n><p>\r\n");
+    WriteFile(catalog + "cd0", "<n>a.mp3</n><r>3.00 MB</r>\r\n");
+    WriteFile(form->location().PhotoFolder + "cd0.jpg", "jpeg");
+    form->close();
+    EXPECT_TRUE(FileExists(settingsFolder() + "spinfolio.sfa"));
+    EXPECT_TRUE(catalogFoldersLeft().empty());
+    EXPECT_FALSE(PathExists(form->location().PhotoFolder));  // packed inside the archive
+  }
+  auto form = makeForm();
+  ASSERT_EQ(form->FormCreate(), TForm1::StartResult::Run);
+  EXPECT_EQ(form->location().DiscCount, 1);
+  EXPECT_EQ(form->ComboBox1->itemText(0), QStringLiteral("<m><n>Koncert</n><p>"));
+  EXPECT_EQ(ReadFile(form->location().catalogFolder() + "cd0"), "<n>a.mp3</n><r>3.00 MB</r>\r\n");
+  EXPECT_EQ(ReadFile(form->location().PhotoFolder + "cd0.jpg"), "jpeg");
+  EXPECT_TRUE(dialogs.messages.empty());
+  form->close();
+}
+
+}  // namespace
+}  // namespace spinfolio::test
