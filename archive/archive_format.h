@@ -16,9 +16,6 @@ inline constexpr std::size_t kHeaderSize = 24;
 inline constexpr std::size_t kNameFieldSize = 100;
 inline constexpr std::size_t kRecordSize = 104;
 
-/// The temporary container file, directly in the temp root.
-inline constexpr char kContainerFileName[] = "spinfoliodatatemp";
-
 using HeaderBytes = std::array<char, kHeaderSize>;
 using RecordBytes = std::array<char, kRecordSize>;
 

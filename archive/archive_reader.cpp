@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "archive/archive_format.h"
+#include "archive/background_file_writer.h"
 #include "archive/packhold_texts.h"
 #include "archive/zlib_stream.h"
 #include "common/catalog_names.h"
@@ -35,24 +36,34 @@ std::optional<Damage> DamageOfStream(int code) {
   }
 }
 
-// Unpacks the members of a container file. Nothing the file claims drives an allocation: every
-// member goes through one fixed buffer, and the data running out ends the loop.
+// Unpacks the members of the container as it comes out of the decompressor. Nothing the data
+// claim drives an allocation: every member goes through one fixed buffer, and the data running
+// out ends the loop.
 class ContainerReader {
  public:
-  ContainerReader(ArchiveProgress& progress, std::string catalogFolder, std::string photoFolder)
+  ContainerReader(ArchiveProgress& progress, InflateStream& in, std::string catalogFolder,
+                  std::string photoFolder)
       : progress_(progress),
+        in_(in),
         catalogFolder_(std::move(catalogFolder)),
         photoFolder_(std::move(photoFolder)) {}
 
-  /// False when the container ends before its header and records do.
-  bool unpack(const std::string& container) {
-    const FileDescriptor in(::open(container.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!in.valid()) return false;
+  /// False when the data end before the header and the records they announce. Every member
+  /// file is written and closed when it returns.
+  bool unpack() {
+    const bool whole = unpackMembers();
+    files_.finish();
+    return whole;
+  }
+
+  int maximum() const { return maximum_; }
+
+ private:
+  static constexpr std::int64_t kLargestBar = 1 << 30;
+
+  bool unpackMembers() {
     HeaderBytes headerBytes;
-    if (ReadFully(in.get(), headerBytes.data(), headerBytes.size()) !=
-        static_cast<ssize_t>(headerBytes.size())) {
-      return false;
-    }
+    if (in_.read(headerBytes.data(), headerBytes.size()) != headerBytes.size()) return false;
     const std::int64_t count = std::max<std::int64_t>(DecodeHeader(headerBytes).memberCount, 0);
     maximum_ = static_cast<int>(std::min<std::int64_t>(count + 1, kLargestBar));
     progress_.setMaximum(maximum_);
@@ -61,12 +72,8 @@ class ContainerReader {
     float opacity = 0.0f;
     for (std::int64_t i = 0; i < count; ++i) {
       RecordBytes recordBytes;
-      if (ReadFully(in.get(), recordBytes.data(), recordBytes.size()) !=
-          static_cast<ssize_t>(recordBytes.size())) {
-        return false;
-      }
-      const Record record = DecodeRecord(recordBytes);
-      if (!copyMember(in.get(), record)) return false;
+      if (in_.read(recordBytes.data(), recordBytes.size()) != recordBytes.size()) return false;
+      if (!copyMember(DecodeRecord(recordBytes))) return false;
       progress_.setPosition(static_cast<int>(std::min<std::int64_t>(i + 1, kLargestBar)));
       opacity += opacityStep;
       progress_.setOpacity(static_cast<int>(opacity));
@@ -75,36 +82,31 @@ class ContainerReader {
     return true;
   }
 
-  int maximum() const { return maximum_; }
-
- private:
-  static constexpr std::int64_t kLargestBar = 1 << 30;
-
-  // Copies the member's bytes into its file, or passes over them when the name would leave its
+  // Hands the member's bytes to its file, or passes over them when the name would leave its
   // folder. False when the data end first.
-  bool copyMember(int in, const Record& record) {
-    FileDescriptor out;
-    if (IsSafeMemberName(record.name)) {
-      const std::string target =
-          (IsPhotoMember(record.name) ? photoFolder_ : catalogFolder_) + record.name;
-      out = FileDescriptor(::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  bool copyMember(const Record& record) {
+    const bool kept = IsSafeMemberName(record.name);
+    if (kept) {
+      files_.startFile((IsPhotoMember(record.name) ? photoFolder_ : catalogFolder_) +
+                       record.name);
     }
     std::int64_t left = std::max<std::int64_t>(record.size, 0);
     while (left > 0) {
-      const auto want = static_cast<std::size_t>(std::min<std::int64_t>(left, buffer_.size()));
-      const ssize_t got = ReadFully(in, buffer_.data(), want);
-      if (got > 0 && out.valid()) WriteFully(out.get(), buffer_.data(), static_cast<std::size_t>(got));
-      if (got < static_cast<ssize_t>(want)) return false;
-      left -= got;
+      const std::string_view piece =
+          in_.next(static_cast<std::size_t>(std::min<std::int64_t>(left, kChunkSize)));
+      if (piece.empty()) return false;
+      if (kept) files_.write(piece);
+      left -= static_cast<std::int64_t>(piece.size());
       progress_.processMessages();
     }
     return true;
   }
 
   ArchiveProgress& progress_;
+  InflateStream& in_;
   std::string catalogFolder_;
   std::string photoFolder_;
-  std::array<char, kChunkSize> buffer_;
+  BackgroundFileWriter files_;
   int maximum_ = 1;
 };
 
@@ -142,20 +144,19 @@ OpenOutcome ReadArchive(const OpenArguments& arguments, ArchiveProgress& progres
   progress.show();
   progress.processMessages();
 
-  const std::string container = arguments.tempRoot + kContainerFileName;
-  if (PathExists(container)) {
-    ClearAttributes(container);
-    DeleteFileAt(container);
-  }
-  std::optional<Damage> damage = DamageOfStream(InflateFile(arguments.archivePath, container));
-  progress.processMessages();
-
-  ContainerReader reader(progress, catalogFolder, photoFolder);
-  const bool whole = reader.unpack(container);
-  DeleteFileAt(container);
+  const FileDescriptor in(::open(arguments.archivePath.c_str(), O_RDONLY | O_CLOEXEC));
+  InflateStream stream(in.get());
+  ContainerReader reader(progress, stream, catalogFolder, photoFolder);
+  const bool whole = in.valid() && reader.unpack();
   progress.setPosition(reader.maximum());
   progress.processMessages();
 
+  // The members may end before the stream does: only a stream read to its end counts as whole.
+  if (whole) {
+    while (!stream.next(kChunkSize).empty()) {
+    }
+  }
+  std::optional<Damage> damage = in.valid() ? DamageOfStream(stream.result()) : Damage::ReadError;
   if (!whole && !damage) damage = Damage::ContainerCutShort;
   if (damage == Damage::StreamDamaged && !StartsLikeZlibStream(arguments.archivePath)) {
     damage = Damage::NotAnArchive;

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <zlib.h>
 
 #include <array>
 #include <cstring>
@@ -54,37 +55,32 @@ struct SaveError {
   std::error_code reason;
 };
 
-// Writes the container: header, then each member's record and bytes. The window's bar runs
-// down one step for the header and one per member while the window fades.
+// Writes the container through the compressor: header, then each member's record and bytes.
+// The window's bar runs down one step for the header and one per member while the window fades.
 class ContainerWriter {
  public:
-  ContainerWriter(ArchiveProgress& progress, int barPosition)
-      : progress_(progress), bar_(barPosition) {}
+  ContainerWriter(ArchiveProgress& progress, DeflateStream& out, int barPosition)
+      : progress_(progress), out_(out), bar_(barPosition) {}
 
-  void write(const std::string& container, const std::string& title,
-             const std::vector<Member>& members) {
-    FileDescriptor out(
-        ::open(container.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
-    if (!out.valid()) throw SaveError{LastSystemError()};
+  void write(const std::string& title, const std::vector<Member>& members) {
     const HeaderBytes header = EncodeHeader(title, static_cast<std::uint32_t>(members.size()));
-    put(out.get(), header.data(), header.size());
+    put(header.data(), header.size());
     step();
     const float opacityStep = 200.0f / static_cast<float>(members.size() + 1);
     float opacity = 200.0f;
     for (const Member& member : members) {
-      copyMember(out.get(), member);
+      copyMember(member);
       opacity -= opacityStep;
       progress_.setOpacity(static_cast<int>(opacity));
       step();
     }
-    if (auto error = out.close()) throw SaveError{error};
   }
 
   int barPosition() const { return bar_; }
 
  private:
-  void put(int fd, const void* bytes, std::size_t size) {
-    if (!WriteFully(fd, bytes, size)) throw SaveError{LastSystemError()};
+  void put(const void* bytes, std::size_t size) {
+    if (!out_.write(bytes, size)) throw SaveError{LastSystemError()};
   }
 
   void step() {
@@ -94,29 +90,30 @@ class ContainerWriter {
 
   // Copies exactly the size noted in the member's record, so the container stays consistent;
   // a file that changed meanwhile fails the save instead.
-  void copyMember(int out, const Member& member) {
+  void copyMember(const Member& member) {
     const RecordBytes record = EncodeRecord(member.name, static_cast<std::uint32_t>(member.size));
-    put(out, record.data(), record.size());
+    put(record.data(), record.size());
     if (member.size == 0) return;
     const FileDescriptor in(::open(member.path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!in.valid()) throw SaveError{LastSystemError()};
-    std::array<char, kChunkSize> buffer;
     std::int64_t left = member.size;
     while (left > 0) {
-      const auto want = static_cast<std::size_t>(std::min<std::int64_t>(left, buffer.size()));
-      const ssize_t got = ReadFully(in.get(), buffer.data(), want);
+      const auto want = static_cast<std::size_t>(std::min<std::int64_t>(left, buffer_.size()));
+      const ssize_t got = ReadFully(in.get(), buffer_.data(), want);
       if (got < 0) throw SaveError{LastSystemError()};
       if (static_cast<std::size_t>(got) < want) {
         throw SaveError{std::make_error_code(std::errc::io_error)};
       }
-      put(out, buffer.data(), want);
+      put(buffer_.data(), want);
       left -= got;
       progress_.processMessages();
     }
   }
 
   ArchiveProgress& progress_;
+  DeflateStream& out_;
   int bar_;
+  std::array<char, kChunkSize> buffer_;
 };
 
 void SyncFolder(const std::string& folder) {
@@ -168,7 +165,6 @@ SaveOutcome WriteArchive(const SaveArguments& arguments, ArchiveProgress& progre
   const std::vector<Member> members =
       ListMembers(catalogFolder, photoFolder, discs, categories, arguments.photosInside);
 
-  const std::string container = arguments.tempRoot + kContainerFileName;
   const std::string temporaryArchive = arguments.archivePath + kTemporarySuffix;
   try {
     for (const Member& member : members) {
@@ -176,12 +172,7 @@ SaveOutcome WriteArchive(const SaveArguments& arguments, ArchiveProgress& progre
         throw SaveError{std::make_error_code(std::errc::file_too_large)};
       }
     }
-    MakeFolders(arguments.tempRoot);
     MakeFolders(archiveFolder);
-    if (PathExists(container)) {
-      ClearAttributes(container);
-      DeleteFileAt(container);
-    }
 
     const int barMaximum = static_cast<int>(members.size()) + 3;
     progress.setOpacity(200);
@@ -190,16 +181,22 @@ SaveOutcome WriteArchive(const SaveArguments& arguments, ArchiveProgress& progre
     progress.show();
     progress.processMessages();
 
-    ContainerWriter writer(progress, barMaximum);
-    writer.write(container, arguments.title, members);
-
+    // The container is compressed as it is written, into a new file beside the archive that
+    // replaces it only once it is complete on the disk.
+    FileDescriptor out(
+        ::open(temporaryArchive.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (!out.valid()) throw SaveError{LastSystemError()};
     DeflateOptions options;
     options.syncTarget = true;
     options.failAfterBytes = faults.failCompressionAfterBytes;
-    std::error_code reason;
-    if (DeflateFile(container, temporaryArchive, arguments.level, options, &reason) != kStreamOk) {
-      throw SaveError{reason ? reason : std::make_error_code(std::errc::io_error)};
+    DeflateStream stream(out.get(), arguments.level, options);
+    if (stream.setUpResult() != Z_OK) {
+      throw SaveError{std::make_error_code(std::errc::invalid_argument)};
     }
+    ContainerWriter writer(progress, stream, barMaximum);
+    writer.write(arguments.title, members);
+    if (!stream.finish()) throw SaveError{LastSystemError()};
+    if (auto error = out.close()) throw SaveError{error};
     if (::rename(temporaryArchive.c_str(), arguments.archivePath.c_str()) != 0) {
       throw SaveError{LastSystemError()};
     }
@@ -207,13 +204,11 @@ SaveOutcome WriteArchive(const SaveArguments& arguments, ArchiveProgress& progre
     progress.setPosition(writer.barPosition() - 1);
     progress.processMessages();
   } catch (const SaveError& error) {
-    DeleteFileAt(container);
     DeleteFileAt(temporaryArchive);
     progress.reportError(SaveFailedText(arguments.archivePath, error.reason.message(), language));
     return SaveOutcome::Failed;
   }
 
-  DeleteFileAt(container);
   progress.setPosition(0);
   progress.processMessages();
   closeFolders();

@@ -57,7 +57,6 @@ TEST_F(ArchiveFixture, RoundTripRestoresEveryMemberByteForByte) {
   for (const auto& [name, bytes] : files) {
     EXPECT_EQ(ReadFile((IsPhotoMember(name) ? photos() : catalog()) + name), bytes) << name;
   }
-  EXPECT_FALSE(PathExists(tempRoot() + "spinfoliodatatemp"));
   EXPECT_TRUE(progress.errors.empty());
   EXPECT_EQ(progress.activity, "Loading CD archive");
   // The window fades in while the bar fills.
@@ -158,7 +157,6 @@ TEST_F(ArchiveFixture, DamagedArchivesAreUnpackedAsFarAsTheyGoAndKept) {
     ASSERT_EQ(progress.errors.size(), 1u);
     EXPECT_NE(progress.errors[0].find(c.reason), std::string::npos) << progress.errors[0];
     EXPECT_NE(progress.errors[0].find("\"" + archive() + ".damaged\""), std::string::npos);
-    EXPECT_FALSE(PathExists(tempRoot() + "spinfoliodatatemp"));
   }
 }
 
