@@ -122,7 +122,7 @@ bool StartsLikeZlibStream(const std::string& file) {
 
 std::string DamagedCopyPath(const std::string& archivePath) { return archivePath + ".damaged"; }
 
-OpenOutcome ReadArchive(const OpenArguments& arguments, ArchiveProgress& progress) {
+OpenOutcome ReadArchive(const OpenArchiveRequest& arguments, ArchiveProgress& progress) {
   const std::string catalogFolder = arguments.tempRoot + arguments.catalogFolderName;
   const std::string photoFolder = PhotoFolderFor(arguments.archivePath);
   MakeFolders(catalogFolder);

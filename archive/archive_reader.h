@@ -3,15 +3,9 @@
 #include <string>
 
 #include "archive/archive_progress.h"
+#include "common/archive_requests.h"
 
 namespace spinfolio::archive {
-
-struct OpenArguments {
-  std::string archivePath;
-  std::string tempRoot;           // ends in "/"
-  std::string catalogFolderName;  // ends in "/"
-  int languageIndex = 0;
-};
 
 enum class OpenOutcome {
   Opened,      // every member was unpacked
@@ -22,7 +16,7 @@ enum class OpenOutcome {
 
 /// Makes the catalog folder and the photo folder and fills them from the archive. A damaged
 /// archive is unpacked as far as it goes, copied to archivePath + ".damaged" and reported.
-OpenOutcome ReadArchive(const OpenArguments& arguments, ArchiveProgress& progress);
+OpenOutcome ReadArchive(const OpenArchiveRequest& arguments, ArchiveProgress& progress);
 
 /// Where a damaged archive is copied before anything can overwrite it.
 std::string DamagedCopyPath(const std::string& archivePath);

@@ -139,7 +139,7 @@ std::vector<Member> ListMembers(const std::string& catalogFolder, const std::str
   return members;
 }
 
-SaveOutcome WriteArchive(const SaveArguments& arguments, ArchiveProgress& progress,
+SaveOutcome WriteArchive(const SaveArchiveRequest& arguments, ArchiveProgress& progress,
                          const WriterFaults& faults) {
   const std::string catalogFolder = arguments.tempRoot + arguments.catalogFolderName;
   const std::string photoFolder = PhotoFolderFor(arguments.archivePath);

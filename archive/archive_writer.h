@@ -5,19 +5,9 @@
 #include <vector>
 
 #include "archive/archive_progress.h"
+#include "common/archive_requests.h"
 
 namespace spinfolio::archive {
-
-struct SaveArguments {
-  bool closeCatalog = false;  // afterwards remove the catalog folder (and packed photos)
-  int level = -1;
-  std::string title;
-  std::string archivePath;
-  std::string tempRoot;           // ends in "/"
-  std::string catalogFolderName;  // ends in "/"
-  int languageIndex = 0;
-  bool photosInside = false;
-};
 
 /// One file packed into the archive.
 struct Member {
@@ -46,7 +36,7 @@ enum class SaveOutcome {
 /// Packs the catalog folder (and the photos, when asked) into the archive. The archive is
 /// replaced only once the new one is complete on disk; a failure leaves the previous archive
 /// as it was, keeps the folders even when closing, and is reported through the progress.
-SaveOutcome WriteArchive(const SaveArguments& arguments, ArchiveProgress& progress,
+SaveOutcome WriteArchive(const SaveArchiveRequest& arguments, ArchiveProgress& progress,
                          const WriterFaults& faults = {});
 
 }  // namespace spinfolio::archive

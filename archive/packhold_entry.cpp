@@ -11,6 +11,7 @@
 
 namespace {
 
+using namespace spinfolio;
 using namespace spinfolio::archive;
 
 // A null text is the empty text.
@@ -42,7 +43,7 @@ PACKHOLD_EXPORT void _SaveArch(int closeCatalog, int level, const char* title,
                                const char* archivePath, const char* tempRoot,
                                const char* catalogFolderName, int languageIndex,
                                int photosInside) {
-  SaveArguments arguments;
+  SaveArchiveRequest arguments;
   arguments.closeCatalog = Truth(closeCatalog);
   arguments.level = level;
   arguments.title = Text(title);
@@ -57,7 +58,7 @@ PACKHOLD_EXPORT void _SaveArch(int closeCatalog, int level, const char* title,
 
 PACKHOLD_EXPORT void _OpenArch(const char* archivePath, const char* tempRoot,
                                const char* catalogFolderName, int languageIndex) {
-  OpenArguments arguments;
+  OpenArchiveRequest arguments;
   arguments.archivePath = Text(archivePath);
   arguments.tempRoot = Text(tempRoot);
   arguments.catalogFolderName = Text(catalogFolderName);

@@ -29,11 +29,11 @@ LibraryCall WithEntry(const std::string& programFolder, const char* libraryFile,
 
 }  // namespace
 
-LibraryCall CallSaveArch(const std::string& programFolder, const SaveRequest& request) {
+LibraryCall CallSaveArch(const std::string& programFolder, const SaveArchiveRequest& request) {
   return WithEntry<SaveArchFunction>(programFolder, kPackholdLibrary, "_SaveArch",
                                      [&request](SaveArchFunction* saveArch) {
                                        saveArch(request.closeCatalog ? 1 : 0, request.level,
-                                                kArchiveTitle, request.archivePath.c_str(),
+                                                request.title.c_str(), request.archivePath.c_str(),
                                                 request.tempRoot.c_str(),
                                                 request.catalogFolderName.c_str(),
                                                 request.languageIndex,
@@ -41,7 +41,7 @@ LibraryCall CallSaveArch(const std::string& programFolder, const SaveRequest& re
                                      });
 }
 
-LibraryCall CallOpenArch(const std::string& programFolder, const OpenRequest& request) {
+LibraryCall CallOpenArch(const std::string& programFolder, const OpenArchiveRequest& request) {
   return WithEntry<OpenArchFunction>(programFolder, kPackholdLibrary, "_OpenArch",
                                      [&request](OpenArchFunction* openArch) {
                                        openArch(request.archivePath.c_str(),

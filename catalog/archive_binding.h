@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "common/archive_requests.h"
+
 namespace spinfolio {
 
 // The program's side of the archive library and of the version-check library: each request
@@ -20,28 +22,11 @@ enum class LibraryCall {
   EntryMissing,    // the library lacks the entry point: nothing is reported
 };
 
-struct SaveRequest {
-  bool closeCatalog = false;  // the catalog folder (and photos packed inside) go afterwards
-  int level = -1;             // -1 default, 0 stored, 1 fastest, 9 best
-  std::string archivePath;
-  std::string tempRoot;           // ends in "/"
-  std::string catalogFolderName;  // ends in "/"
-  int languageIndex = 0;
-  bool photosInside = true;
-};
-
-struct OpenRequest {
-  std::string archivePath;
-  std::string tempRoot;
-  std::string catalogFolderName;
-  int languageIndex = 0;
-};
-
 /// Packs the catalog folder into the archive (_SaveArch).
-LibraryCall CallSaveArch(const std::string& programFolder, const SaveRequest& request);
+LibraryCall CallSaveArch(const std::string& programFolder, const SaveArchiveRequest& request);
 
 /// Unpacks the archive into the catalog folder (_OpenArch).
-LibraryCall CallOpenArch(const std::string& programFolder, const OpenRequest& request);
+LibraryCall CallOpenArch(const std::string& programFolder, const OpenArchiveRequest& request);
 
 struct VersionCheck {
   LibraryCall call = LibraryCall::LibraryMissing;

@@ -11,7 +11,7 @@
 namespace spinfolio {
 
 void TForm1::LoadCatalog() {
-  const OpenRequest request{location_.ArchivePath, location_.TempRoot,
+  const OpenArchiveRequest request{location_.ArchivePath, location_.TempRoot,
                             location_.CatalogFolderName, languageIndex_};
   const LibraryCall call = CallOpenArch(context_.programFolder, request);
   if (call == LibraryCall::LibraryMissing) warnMissingLibrary(kPackholdLibrary);
@@ -19,9 +19,10 @@ void TForm1::LoadCatalog() {
 }
 
 LibraryCall TForm1::SaveCatalog(bool closing) {
-  SaveRequest request;
+  SaveArchiveRequest request;
   request.closeCatalog = closing;
   request.level = compressionLevel_;
+  request.title = kArchiveTitle;
   request.archivePath = location_.ArchivePath;
   request.tempRoot = location_.TempRoot;
   request.catalogFolderName = location_.CatalogFolderName;

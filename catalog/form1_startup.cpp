@@ -65,9 +65,10 @@ TForm1::StartResult TForm1::FormCreate() {
   location_.CategoryCount = 0;
 
   IniFile ini(iniPath());
-  const SettingsContext settingsContext{
-      systemTemp, settingsFolder_, LibraryPresent(context_.programFolder, kBackdropLibrary)};
-  applyStartupSettings(ReadStartupSettings(ini, settingsContext, CodePage::System()));
+  const bool backdropPresent = LibraryPresent(context_.programFolder, kBackdropLibrary);
+  const SettingsContext settingsContext{systemTemp, settingsFolder_, backdropPresent};
+  applyStartupSettings(ReadStartupSettings(ini, settingsContext, CodePage::System()),
+                       backdropPresent);
 
   const bool versionCheckPresent = LibraryPresent(context_.programFolder, kVersionCheckLibrary);
   CheckBox6->setVisible(versionCheckPresent);
@@ -106,7 +107,7 @@ TForm1::StartResult TForm1::FormCreate() {
   return StartResult::Run;
 }
 
-void TForm1::applyStartupSettings(const StartupSettings& settings) {
+void TForm1::applyStartupSettings(const StartupSettings& settings, bool backdropPresent) {
   driveKinds_ = settings.driveKinds;
   displayFlags_ = settings.displayFlags;
   driveRoot_ = settings.driveRoot;
@@ -129,7 +130,7 @@ void TForm1::applyStartupSettings(const StartupSettings& settings) {
   CheckBox6->setChecked(settings.versionCheck);
   ComboBox6->setCurrentIndex(settings.languageIndex);
   ApplyLanguage(settings.languageIndex);
-  CheckBox4->setVisible(LibraryPresent(context_.programFolder, kBackdropLibrary));
+  CheckBox4->setVisible(backdropPresent);
   CheckBox4->setChecked(settings.backgrounds);
   readFilter_ = settings.readFilter;
   CheckBox7->setChecked(settings.reduceFonts);

@@ -21,7 +21,6 @@ class Clock;
 class Dialogs;
 class LineListModel;
 class RadioGroup;
-struct MessageRequest;
 
 /// What the main window needs from its surroundings; tests replace every part.
 struct StartContext {
@@ -80,7 +79,7 @@ class TForm1 final : public QWidget {
  private:
   void buildControls();
   void showTexts(int languageIndex);
-  void applyStartupSettings(const StartupSettings& settings);
+  void applyStartupSettings(const StartupSettings& settings, bool backdropPresent);
   void openChosenArchive(IniFile& ini);
   void storeArchivePath(IniFile& ini);
   ExitSettings exitSettings() const;

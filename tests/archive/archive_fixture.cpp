@@ -13,8 +13,8 @@ void ArchiveFixture::writeCatalog(
   }
 }
 
-SaveArguments ArchiveFixture::saveArguments(bool closing, bool photosInside) const {
-  SaveArguments arguments;
+SaveArchiveRequest ArchiveFixture::saveArguments(bool closing, bool photosInside) const {
+  SaveArchiveRequest arguments;
   arguments.closeCatalog = closing;
   arguments.level = -1;
   arguments.title = "Spinfolio";
@@ -26,7 +26,7 @@ SaveArguments ArchiveFixture::saveArguments(bool closing, bool photosInside) con
   return arguments;
 }
 
-OpenArguments ArchiveFixture::openArguments() const {
+OpenArchiveRequest ArchiveFixture::openArguments() const {
   return {archive(), tempRoot(), kFolderName, 0};
 }
 

@@ -52,8 +52,8 @@ class ArchiveFixture : public ::testing::Test {
   /// Writes catalog files: names ending in ".jpg" go to the photo folder.
   void writeCatalog(const std::vector<std::pair<std::string, std::string>>& files) const;
 
-  SaveArguments saveArguments(bool closing = false, bool photosInside = true) const;
-  OpenArguments openArguments() const;
+  SaveArchiveRequest saveArguments(bool closing = false, bool photosInside = true) const;
+  OpenArchiveRequest openArguments() const;
 
   SaveOutcome save(bool closing = false, bool photosInside = true);
   OpenOutcome open();

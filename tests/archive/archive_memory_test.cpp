@@ -56,7 +56,7 @@ TEST(ArchiveMemory, PackingAndUnpacking200MegabytesStaysUnder64Megabytes) {
   const long before = PeakResidentKiB();
 
   SilentProgress progress;
-  SaveArguments save;
+  SaveArchiveRequest save;
   save.closeCatalog = true;
   save.level = 1;
   save.title = "Spinfolio";

@@ -57,9 +57,8 @@ class PackholdLibrary : public ArchiveFixture {
 TEST_F(PackholdLibrary, ExportsTheEntryPoints) {
   ASSERT_TRUE(library.loaded());
   EXPECT_NE(library.entry<void>("_Form7"), nullptr);
-  EXPECT_EQ(library.entry<void>("_ZN9spinfolio7archive12WriteArchiveERKNS0_13SaveArgumentsERNS0_"
-                                "15ArchiveProgressERKNS0_12WriterFaultsE"),
-            nullptr);
+  // The library's own functions stay inside it.
+  EXPECT_EQ(library.entry<void>("_ZN9spinfolio7archive13InflateStream4readEPvm"), nullptr);
 }
 
 TEST_F(PackholdLibrary, CatalogSurvivesPackingAndUnpacking) {
