@@ -136,6 +136,10 @@ void WriteCompressionItem(IniFile& ini, int item) {
   ini.writeInteger(kOptions, "Met Kompresji", item);
 }
 
+void WriteLanguage(IniFile& ini, int languageIndex) {
+  ini.writeInteger(kOptions, "Jezyk", languageIndex);
+}
+
 int CompressionLevelFor(int item) {
   switch (item) {
     case 0:

@@ -85,6 +85,7 @@ void WriteArchivePathSetting(IniFile& ini, const std::string& archivePath,
 
 void WriteArchivingMoment(IniFile& ini, int moment);
 void WriteCompressionItem(IniFile& ini, int item);
+void WriteLanguage(IniFile& ini, int languageIndex);
 
 /// The compression level handed to the archive writer for an item of the compression box:
 /// "Normalna" -1, "Brak kompresji" 0, "Szybka" 1, "Najlepsza" 9; no item selected gives 0.

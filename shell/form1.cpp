@@ -1,17 +1,22 @@
+// The main window: its frame, title bar, tabs and the dressing at start-up.
+
 #include "shell/form1.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListView>
+#include <QMouseEvent>
+#include <QToolButton>
 
+#include "resources/pictures.h"
 #include "shell/line_list_model.h"
+#include "shell/picture_button.h"
 #include "shell/radio_group.h"
-#include "shell/string_table.h"
+#include "shell/tab_look.h"
+#include "shell/window_shape.h"
 
 namespace spinfolio {
 namespace {
@@ -20,6 +25,10 @@ constexpr int kPageLeft = 1;
 constexpr int kPageTop = 44;
 constexpr int kPageWidth = 642;
 constexpr int kPageHeight = 389;
+constexpr int kTabTop = 23;
+constexpr int kTabHeight = 22;
+// Designed widths of the five active tab looks, in page order.
+constexpr int kTabWidths[] = {110, 110, 130, 110, 110};
 
 template <typename Widget>
 Widget* Named(Widget* widget, const char* name) {
@@ -27,30 +36,19 @@ Widget* Named(Widget* widget, const char* name) {
   return widget;
 }
 
-QListView* MakeList(QWidget* parent, const char* name, LineListModel* model, bool multiSelect) {
-  auto* list = Named(new QListView(parent), name);
-  list->setModel(model);
-  list->setUniformItemSizes(true);  // rows of one height keep huge lists cheap to lay out
-  list->setSelectionMode(multiSelect ? QAbstractItemView::ExtendedSelection
-                                     : QAbstractItemView::SingleSelection);
-  return list;
+void Fill(QWidget* widget, const QColor& colour) {
+  widget->setAutoFillBackground(true);
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, colour);
+  widget->setPalette(palette);
 }
 
-QComboBox* MakeChooser(QWidget* parent, const char* name, LineListModel* model) {
-  auto* box = Named(new QComboBox(parent), name);
-  box->setModel(model);
-  return box;
-}
-
-QWidget* MakePage(QWidget* parent, const char* name) {
-  auto* page = Named(new QWidget(parent), name);
-  page->setGeometry(kPageLeft, kPageTop, kPageWidth, kPageHeight);
-  page->setAutoFillBackground(true);
-  QPalette palette = page->palette();
-  palette.setColor(QPalette::Window, QColor(142, 171, 229));
-  page->setPalette(palette);
-  page->hide();
-  return page;
+PictureButton* TitleButton(QWidget* parent, const char* name, int left, const char* normal,
+                           const char* lit) {
+  auto* button = Named(new PictureButton(parent), name);
+  button->setGeometry(left, 3, 16, 16);
+  button->setPictures(QString::fromLatin1(normal), QString::fromLatin1(lit));
+  return button;
 }
 
 }  // namespace
@@ -59,18 +57,25 @@ TForm1::TForm1(StartContext context, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), context_(std::move(context)) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Spinfolio"));
-  buildControls();
+  setWindowIcon(QIcon(IconStripIcon(0)));
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setPointSize(8);
+  setFont(font);
+  Fill(this, QColor(59, 97, 156));
+
+  buildModels();
+  buildTitleBar();
+  buildTabs();
+  buildPages();
+  buildMenus();
+  dressWindow();
+  showTexts(1);  // the window is designed in Polish
+  connectHandlers();
 }
 
 TForm1::~TForm1() = default;
 
-void TForm1::buildControls() {
-  setFixedSize(kPageWidth + 2, kPageTop + kPageHeight + 1);
-  setAutoFillBackground(true);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, QColor(59, 97, 156));
-  setPalette(palette);
-
+void TForm1::buildModels() {
   const auto model = [this] { return new LineListModel(this); };
   discLinesBrowse_ = model();
   discLinesManage_ = model();
@@ -83,122 +88,139 @@ void TForm1::buildControls() {
   searchContent_ = model();
   categoryMembers_ = model();
   categoryContent_ = model();
+}
 
+void TForm1::buildTitleBar() {
   Panel1 = Named(new QWidget(this), "Panel1");
-  Panel1->setGeometry(0, 0, width(), 22);
+  Fill(Panel1, QColor(59, 97, 156));
+  Image3 = Named(new QLabel(Panel1), "Image3");
+  Image3->setPixmap(TitleStrip());
+  Image3->setScaledContents(true);
   Label2 = Named(new QLabel(QStringLiteral("S p i n f o l i o   v 3 . 9 . 2"), Panel1), "Label2");
-  Label2->setGeometry(0, 0, width(), 22);
   Label2->setAlignment(Qt::AlignCenter);
-  Label2->setStyleSheet(QStringLiteral("color: white; font: bold italic 13px \"Verdana\";"));
+  QFont titleFont(QStringLiteral("Verdana"));
+  titleFont.setPixelSize(13);
+  titleFont.setBold(true);
+  titleFont.setItalic(true);
+  Label2->setFont(titleFont);
+  QPalette palette = Label2->palette();
+  palette.setColor(QPalette::WindowText, Qt::white);
+  Label2->setPalette(palette);
+  Image2 = TitleButton(Panel1, "Image2", 575, "ID_INF2", "ID_INF1");
+  Image48 = TitleButton(Panel1, "Image48", 599, "ID_MIN2", "ID_MIN1");
+  Image1 = TitleButton(Panel1, "Image1", 623, "ID_CLS2", "ID_CLS1");
+  for (QWidget* handle : {static_cast<QWidget*>(Panel1), static_cast<QWidget*>(Image3),
+                          static_cast<QWidget*>(Label2)}) {
+    handle->installEventFilter(this);
+  }
+}
 
-  Panel14 = MakePage(this, "Panel14");
-  Panel15 = MakePage(this, "Panel15");
-  Panel16 = MakePage(this, "Panel16");
-  Panel17 = MakePage(this, "Panel17");
-  Panel18 = MakePage(this, "Panel18");
+void TForm1::buildTabs() {
+  const auto look = [this](bool active, const char* panel, const char* label) {
+    auto* tab = Named(new TabLook(active, this), panel);
+    tab->caption()->setObjectName(QString::fromLatin1(label));
+    return tab;
+  };
+  Panel4 = look(true, "Panel4", "Label3");
+  Panel5 = look(false, "Panel5", "Label4");
+  Panel6 = look(true, "Panel6", "Label5");
+  Panel7 = look(false, "Panel7", "Label7");
+  Panel8 = look(true, "Panel8", "Label8");
+  Panel9 = look(false, "Panel9", "Label9");
+  Panel10 = look(true, "Panel10", "Label10");
+  Panel11 = look(false, "Panel11", "Label11");
+  Panel12 = look(true, "Panel12", "Label12");
+  Panel13 = look(false, "Panel13", "Label13");
+  Label3 = Panel4->caption();
+  Label4 = Panel5->caption();
+  Label5 = Panel6->caption();
+  Label7 = Panel7->caption();
+  Label8 = Panel8->caption();
+  Label9 = Panel9->caption();
+  Label10 = Panel10->caption();
+  Label11 = Panel11->caption();
+  Label12 = Panel12->caption();
+  Label13 = Panel13->caption();
+}
+
+// Shapes the window, lays the tabs out and shows the browse page.
+void TForm1::dressWindow() {
+  // Tabs: each starts where the previous one ends, overlapping it by one pixel.
+  TabLook* const active[] = {Panel4, Panel6, Panel8, Panel10, Panel12};
+  TabLook* const inactive[] = {Panel5, Panel7, Panel9, Panel11, Panel13};
+  int left = 0;
+  for (int i = 0; i < 5; ++i) {
+    if (i > 0) left += kTabWidths[i - 1] - 1;
+    active[i]->setGeometry(left, kTabTop, kTabWidths[i], kTabHeight);
+    inactive[i]->setGeometry(left, kTabTop, kTabWidths[i], kTabHeight);
+    // Behind everything else: the pages, one pixel above the tabs' lower edge, cover that row.
+    active[i]->lower();
+    inactive[i]->lower();
+  }
+
+  for (QWidget* page : {Panel14, Panel15, Panel16, Panel17, Panel18}) {
+    page->setGeometry(kPageLeft, kPageTop, kPageWidth, kPageHeight);
+    page->setMask(PageRegion(page->size()));
+  }
+  setFixedSize(kPageWidth + 2, kPageTop + kPageHeight + 1);
+  setMask(MainWindowRegion(size()));
+  Panel1->setGeometry(0, 0, width(), 22);
+  Image3->setGeometry(0, 0, width(), 22);
+  Label2->setGeometry(0, 0, width(), 22);
+  Image1->raise();
+  Image2->raise();
+  Image48->raise();
+
+  browseCarryOver_ = true;
+  for (TabLook* tab : active) tab->hide();
+  for (QWidget* page : {Panel15, Panel16, Panel17, Panel18}) page->hide();
   Panel14->show();
+  Panel4->show();
+  Panel5->hide();
+  for (TabLook* tab : {Panel7, Panel9, Panel11, Panel13}) tab->show();
+  Panel19->show();
+  Panel20->hide();
+  currentPage_ = Page::Browse;
+}
 
-  // Browse page.
-  ComboBox1 = MakeChooser(Panel14, "ComboBox1", discLinesBrowse_);
-  ListBox2 = MakeList(Panel14, "ListBox2", browseContent_, true);
-  auto* browse = new QGridLayout(Panel14);
-  browse->addWidget(ComboBox1, 0, 0);
-  browse->addWidget(ListBox2, 1, 0);
-
-  // Categories page.
-  ComboBox2 = MakeChooser(Panel15, "ComboBox2", categoryLinesBrowse_);
-  ListBox5 = MakeList(Panel15, "ListBox5", categoryMembers_, false);
-  ListBox6 = MakeList(Panel15, "ListBox6", categoryContent_, true);
-  auto* categories = new QGridLayout(Panel15);
-  categories->addWidget(ComboBox2, 0, 0);
-  categories->addWidget(ListBox5, 1, 0);
-  categories->addWidget(ListBox6, 1, 1);
-
-  // Search page.
-  Edit3 = Named(new QLineEdit(Panel16), "Edit3");
-  ListBox3 = MakeList(Panel16, "ListBox3", searchDiscs_, false);
-  ListBox4 = MakeList(Panel16, "ListBox4", searchContent_, true);
-  auto* search = new QGridLayout(Panel16);
-  search->addWidget(Edit3, 0, 0, 1, 2);
-  search->addWidget(ListBox3, 1, 0);
-  search->addWidget(ListBox4, 1, 1);
-
-  // Management page: the disc view and the category view.
-  ComboBox4 = MakeChooser(Panel17, "ComboBox4", discLinesManage_);
-  ListBox1 = MakeList(Panel17, "ListBox1", pendingContent_, true);
-  ListBox7 = MakeList(Panel17, "ListBox7", categoryLinesManage_, false);
-  CheckListBox1 = MakeList(Panel17, "CheckListBox1", categoryDiscs_, false);
-  auto* manage = new QGridLayout(Panel17);
-  manage->addWidget(ComboBox4, 0, 0);
-  manage->addWidget(ListBox1, 1, 0);
-  manage->addWidget(ListBox7, 0, 1, 2, 1);
-  manage->addWidget(CheckListBox1, 0, 2, 2, 1);
-
-  // Options page.
-  Label1 = Named(new QLabel(Panel18), "Label1");
-  ComboBox5 = Named(new QComboBox(Panel18), "ComboBox5");
-  Edit2 = Named(new QLineEdit(Panel18), "Edit2");
-  Edit2->setReadOnly(true);
-  RadioGroup1 = Named(new RadioGroup(Panel18), "RadioGroup1");
-  ComboBox3 = Named(new QComboBox(Panel18), "ComboBox3");
-  Edit1 = Named(new QLineEdit(Panel18), "Edit1");
-  Edit1->setReadOnly(true);
-  CheckBox8 = Named(new QCheckBox(Panel18), "CheckBox8");
-  CheckBox4 = Named(new QCheckBox(Panel18), "CheckBox4");
-  CheckBox5 = Named(new QCheckBox(Panel18), "CheckBox5");
-  CheckBox6 = Named(new QCheckBox(Panel18), "CheckBox6");
-  CheckBox7 = Named(new QCheckBox(Panel18), "CheckBox7");
-  ComboBox6 = Named(new QComboBox(Panel18), "ComboBox6");
-  ComboBox6->addItems({QStringLiteral("English"), QStringLiteral("Polski")});
-  ComboBox7 = Named(new QComboBox(Panel18), "ComboBox7");
-  auto* options = new QGridLayout(Panel18);
-  options->addWidget(Label1, 0, 0);
-  options->addWidget(ComboBox5, 0, 1);
-  options->addWidget(Edit2, 1, 0, 1, 2);
-  options->addWidget(RadioGroup1, 2, 0, 2, 1);
-  options->addWidget(ComboBox3, 2, 1);
-  options->addWidget(ComboBox7, 3, 1);
-  options->addWidget(Edit1, 4, 0, 1, 2);
-  options->addWidget(CheckBox8, 5, 0, 1, 2);
-  options->addWidget(CheckBox4, 6, 0);
-  options->addWidget(CheckBox5, 6, 1);
-  options->addWidget(CheckBox6, 7, 0);
-  options->addWidget(CheckBox7, 7, 1);
-  options->addWidget(ComboBox6, 8, 0);
-
-  showTexts(1);  // the window is designed in Polish
-
+void TForm1::connectHandlers() {
+  connect(Panel5, &TabLook::clicked, this, &TForm1::Panel5Click);
+  connect(Panel7, &TabLook::clicked, this, &TForm1::Panel7Click);
+  connect(Panel9, &TabLook::clicked, this, &TForm1::Panel9Click);
+  connect(Panel11, &TabLook::clicked, this, &TForm1::Panel11Click);
+  connect(Panel13, &TabLook::clicked, this, &TForm1::Panel13Click);
+  connect(ToolButton1, &QToolButton::clicked, this, &TForm1::ToolButton1Click);
+  connect(ToolButton2, &QToolButton::clicked, this, &TForm1::ToolButton2Click);
+  connect(Image1, &PictureButton::clicked, this, &TForm1::Image1Click);
+  connect(Image2, &PictureButton::clicked, this, &TForm1::Image2Click);
+  connect(Image48, &PictureButton::clicked, this, &TForm1::Image48Click);
+  connect(ComboBox1, &QComboBox::activated, this, &TForm1::ComboBox1Change);
+  connect(ComboBox2, &QComboBox::activated, this, &TForm1::ComboBox2Change);
+  connect(ListBox5, &QListView::clicked, this, &TForm1::ListBox5Click);
+  connect(ComboBox4, &QComboBox::activated, this, &TForm1::ComboBox4Change);
+  connect(ListBox7, &QListView::clicked, this, &TForm1::ListBox7Click);
   connect(RadioGroup1, &RadioGroup::clicked, this, &TForm1::RadioGroup1Click);
   connect(ComboBox3, &QComboBox::activated, this, &TForm1::ComboBox3Change);
+  connect(ComboBox6, &QComboBox::activated, this, &TForm1::ComboBox6Change);
   connect(CheckBox7, &QCheckBox::clicked, this, &TForm1::CheckBox7Click);
 }
 
-void TForm1::ApplyLanguage(int languageIndex) {
-  if (languageIndex != 0 && languageIndex != 1) return;
-  languageIndex_ = languageIndex;
-  showTexts(languageIndex);
+void TForm1::Panel1MouseDown(const QPoint& pointer) { dragStart_ = pointer; }
+
+void TForm1::Panel1MouseMove(const QPoint& pointer) {
+  move(pos() + pointer - dragStart_);
 }
 
-void TForm1::showTexts(int languageIndex) {
-  const auto text = [languageIndex](int polishId) { return LocalText(polishId, languageIndex); };
-  // Replacing the items of a drop-down keeps its chosen item.
-  const auto setItems = [&text](QComboBox* box, std::initializer_list<int> ids) {
-    const int chosen = box->currentIndex();
-    box->clear();
-    for (const int id : ids) box->addItem(text(id));
-    box->setCurrentIndex(chosen);
-  };
-  RadioGroup1->setTitle(text(137));
-  RadioGroup1->setItems({text(139), text(140)});
-  setItems(ComboBox3, {143, 144, 145, 146});
-  setItems(ComboBox7, {333, 334, 335});
-  CheckBox4->setText(text(159));
-  CheckBox5->setText(text(161));
-  CheckBox6->setText(text(328));
-  CheckBox7->setText(text(329));
-  CheckBox8->setText(languageIndex == 1 ? QStringLiteral("Zapisuj zdjęcia CD wewnątrz archiwum "
-                                                         "programu")
-                                        : QStringLiteral("Save CD photos in archive file"));
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  const bool titleBar = watched == Panel1 || watched == Image3 || watched == Label2;
+  if (titleBar && event->type() == QEvent::MouseButtonPress) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() == Qt::LeftButton) Panel1MouseDown(mouse->position().toPoint());
+  } else if (titleBar && event->type() == QEvent::MouseMove) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->buttons() & Qt::LeftButton) Panel1MouseMove(mouse->position().toPoint());
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QStringList>
 #include <QWidget>
 #include <string>
@@ -9,18 +10,27 @@
 #include "catalog/settings.h"
 #include "platform/instance_lock.h"
 
+class QAction;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListView;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QToolBar;
+class QToolButton;
 
 namespace spinfolio {
 
 class Clock;
 class Dialogs;
 class LineListModel;
+class PictureButton;
 class RadioGroup;
+class TabLook;
 
 /// What the main window needs from its surroundings; tests replace every part.
 struct StartContext {
@@ -30,6 +40,9 @@ struct StartContext {
   const Clock* clock = nullptr;
   Dialogs* dialogs = nullptr;
 };
+
+/// The five pages of the main window.
+enum class Page { Browse, Categories, Search, Management, Options };
 
 /// The main window. Its handlers are defined in the folders of the subsystems they belong to.
 class TForm1 final : public QWidget {
@@ -58,8 +71,36 @@ class TForm1 final : public QWidget {
   // Options.
   void RadioGroup1Click();
   void ComboBox3Change();
+  void ComboBox6Change();
   void CheckBox7Click();
+
+  // Language.
+  /// Sets every text of the main window in the language of the index (0 English, 1 Polish).
   void ApplyLanguage(int languageIndex);
+
+  // Pages.
+  void ShowPage(Page page);
+  Page currentPage() const { return currentPage_; }
+  void Panel5Click();
+  void Panel7Click();
+  void Panel9Click();
+  void Panel11Click();
+  void Panel13Click();
+  void ToolButton1Click();
+  void ToolButton2Click();
+  void Image1Click();
+  void Image2Click();
+  void Image48Click();
+
+  // What the pages refresh when they show.
+  void ShowDiscInfo(int disc);
+  void DestroyDiscInfo();
+  void ComboBox1Change();
+  void ComboBox2Change();
+  void ListBox5Click();
+  void ComboBox4Change();
+  void ListBox7Click();
+  void FillDriveList();
 
   const CatalogLocation& location() const { return location_; }
   const std::string& settingsFolder() const { return settingsFolder_; }
@@ -72,19 +113,40 @@ class TForm1 final : public QWidget {
   bool reduceFonts() const { return reduceFonts_; }
   int searchDisc() const { return searchDisc_; }
   int categoryDisc() const { return categoryDisc_; }
+  bool browseCarryOver() const { return browseCarryOver_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void buildControls();
+  // Building the window.
+  void buildModels();
+  void buildTitleBar();
+  void buildTabs();
+  void buildPages();
+  void buildBrowsePage();
+  void buildCategoriesPage();
+  void buildSearchPage();
+  void buildManagementPage();
+  void buildDiscView();
+  void buildCategoryView();
+  void buildOptionsPage();
+  void buildMenus();
+  void dressWindow();
+  void connectHandlers();
   void showTexts(int languageIndex);
+
+  // Dragging the window by its title bar.
+  void Panel1MouseDown(const QPoint& pointer);
+  void Panel1MouseMove(const QPoint& pointer);
+
+  // Start-up and shut-down helpers.
   void applyStartupSettings(const StartupSettings& settings, bool backdropPresent);
   void openChosenArchive(IniFile& ini);
   void storeArchivePath(IniFile& ini);
   ExitSettings exitSettings() const;
   void writeExitSettings();
-  void finalSave();
   void showTitle();
   void showError(const QString& text);
   void showIniWriteError(const IniWriteError& error);
@@ -105,6 +167,9 @@ class TForm1 final : public QWidget {
   bool reduceFonts_ = false;
   int searchDisc_ = -1;
   int categoryDisc_ = -1;
+  Page currentPage_ = Page::Browse;
+  bool browseCarryOver_ = true;
+  QPoint dragStart_;
 
   bool starting_ = false;        // start-up runs; a close waits for its end
   bool closeRequested_ = false;  // a close came while starting
@@ -124,39 +189,184 @@ class TForm1 final : public QWidget {
   LineListModel* categoryContent_;      // ListBox6
 
  public:
-  // Controls, named as the program names them (also their objectName).
-  QWidget* Panel1;   // title bar
-  QLabel* Label2;    // title
-  QWidget* Panel14;  // browse page
-  QWidget* Panel15;  // categories page
-  QWidget* Panel16;  // search page
-  QWidget* Panel17;  // management page
-  QWidget* Panel18;  // options page
+  // Controls, named as the program names them (also their objectName). Qt's parent-child
+  // ownership owns them all.
+
+  // Title bar.
+  QWidget* Panel1;
+  QLabel* Image3;
+  QLabel* Label2;
+  PictureButton* Image1;   // close
+  PictureButton* Image2;   // about
+  PictureButton* Image48;  // minimize
+
+  // Tabs: the active and the inactive look of each, with their captions.
+  TabLook* Panel4;
+  TabLook* Panel5;
+  TabLook* Panel6;
+  TabLook* Panel7;
+  TabLook* Panel8;
+  TabLook* Panel9;
+  TabLook* Panel10;
+  TabLook* Panel11;
+  TabLook* Panel12;
+  TabLook* Panel13;
+  QLabel* Label3;
+  QLabel* Label4;
+  QLabel* Label5;
+  QLabel* Label7;
+  QLabel* Label8;
+  QLabel* Label9;
+  QLabel* Label10;
+  QLabel* Label11;
+  QLabel* Label12;
+  QLabel* Label13;
+
+  // Pages and their backgrounds.
+  QWidget* Panel14;  // browse
+  QWidget* Panel15;  // categories
+  QWidget* Panel16;  // search
+  QWidget* Panel17;  // management
+  QWidget* Panel18;  // options
+  QWidget* Panel19;  // management: disc view
+  QWidget* Panel20;  // management: category view
+  QLabel* Image8;
+  QLabel* Image9;
+  QLabel* Image51;
+  QLabel* Image52;
+  QLabel* Image53;
+  QLabel* Image54;
+
+  // Browse page.
+  QGroupBox* GroupBox5;
+  QLabel* Label18;
   QComboBox* ComboBox1;
-  QComboBox* ComboBox2;
-  QComboBox* ComboBox4;
-  QListView* ListBox1;
+  QGroupBox* GroupBox6;
+  QLabel* Label19;
   QListView* ListBox2;
-  QListView* ListBox3;
-  QListView* ListBox4;
+
+  // Categories page.
+  QGroupBox* GroupBox4;
+  QLabel* Label22;
+  QComboBox* ComboBox2;
+  QGroupBox* GroupBox2;
+  QLabel* Label23;
   QListView* ListBox5;
+  QGroupBox* GroupBox3;
+  QLabel* Label24;
   QListView* ListBox6;
-  QListView* ListBox7;
-  QListView* CheckListBox1;
-  QLineEdit* Edit1;
-  QLineEdit* Edit2;
+
+  // Search page.
+  QGroupBox* GroupBox9;
+  QLabel* Label20;
   QLineEdit* Edit3;
+  QCheckBox* CheckBox1;
+  QCheckBox* CheckBox2;
+  QCheckBox* CheckBox3;
+  QPushButton* BitBtn12;
+  QGroupBox* GroupBox8;
+  QLabel* Label21;
+  QListView* ListBox3;
+  QGroupBox* GroupBox7;
+  QLabel* Label28;
+  QListView* ListBox4;
+
+  // Management page.
+  QToolBar* ToolBar1;
+  QToolButton* ToolButton1;
+  QToolButton* ToolButton2;
+  QToolButton* ToolButton4;
+  QToolButton* ToolButton5;
+  QRadioButton* RadioButton3;
+  QRadioButton* RadioButton4;
+  QLabel* Label16;
+  QComboBox* ComboBox4;
+  PictureButton* Image4;   // read a disc
+  QLabel* Image5;          // its greyed picture
+  PictureButton* Image10;  // clear the fields of a new disc
+  QLabel* Image11;
+  PictureButton* Image6;  // add the disc
+  QLabel* Image7;
+  PictureButton* Image12;  // change a disc's data
+  QLabel* Image13;
+  PictureButton* Image14;  // re-read a disc
+  QLabel* Image15;
+  PictureButton* Image49;  // reorder discs
+  QLabel* Image50;
+  PictureButton* Image16;  // remove a disc
+  QLabel* Image17;
+  QListView* ListBox1;
+  QGroupBox* GroupBox10;
+  QLabel* Label25;
+  QListView* ListBox7;
+  QGroupBox* GroupBox11;
+  QLabel* Label26;
+  QListView* CheckListBox1;
+  QPushButton* BitBtn8;
+
+  // Options page.
+  QGroupBox* GroupBox1;
+  QLabel* Label17;
+  QLabel* Label6;
   QLabel* Label1;
+  QComboBox* ComboBox5;
+  QGroupBox* GroupBox12;
+  QLabel* Label14;
+  QLineEdit* Edit2;
+  QPushButton* BitBtn4;
+  QPushButton* BitBtn5;
+  QPushButton* BitBtn6;
+  RadioGroup* RadioGroup1;
+  QGroupBox* GroupBox13;
+  QLabel* Label27;
+  QComboBox* ComboBox3;
+  QGroupBox* GroupBox15;
+  QLabel* Label15;
+  QLineEdit* Edit1;
+  QPushButton* BitBtn1;
+  QPushButton* BitBtn7;
   QCheckBox* CheckBox4;
   QCheckBox* CheckBox5;
   QCheckBox* CheckBox6;
   QCheckBox* CheckBox7;
   QCheckBox* CheckBox8;
-  RadioGroup* RadioGroup1;
-  QComboBox* ComboBox3;
-  QComboBox* ComboBox5;
+  QGroupBox* GroupBox14;
   QComboBox* ComboBox6;
+  QPushButton* BitBtn9;
   QComboBox* ComboBox7;
+  QPushButton* BitBtn10;
+
+  // Context menus and their items.
+  QMenu* PopupMenu1;  // categories of the category view
+  QAction* Dodajnowkategori1;
+  QAction* Zmienazwkategorii1;
+  QAction* Usutkategori1;
+  QAction* Przesukategoridogry1;
+  QAction* Przesuojednpozycjwd1;
+  QMenu* PopupMenu2;  // the four content lists
+  QAction* Kopiujnazw1;
+  QAction* Wywietlrozmiaryplikw1;
+  QAction* Tylkonazwapliku1;
+  QAction* Dodajplik1;
+  QAction* Zmienazwwybranegopliku1;
+  QAction* Usuwybraneplikizinformacjiopycie1;
+  QAction* Sortujplikinalicie1;
+  QAction* Przesuzaznaczoneplikiopozycjdogry1;
+  QAction* Przesuzaznaczoneplikiopozycjwd1;
+  QAction* Eksportujzawartopytydoplikuhtml1;
+  QMenu* PopupMenu3;  // drive kinds of the drive chooser
+  QAction* NapdyCDDVD1;
+  QAction* Napdywymienne1;
+  QAction* Dyski1;
+  QAction* Napdysieciowe1;
+  QAction* RAMdyski1;
+  QAction* Inne1;
+  QMenu* PopupMenu6;  // search results
+  QAction* Eksportujwynikiwyszukiwaniadohtml1;
+  QMenu* PopupMenu7;  // discs of a category
+  QAction* Eksportujpytyzkategoriidoplikwhtml1;
+  QMenu* PopupMenu8;  // the whole catalog
+  QAction* Eksportujzawartocaegokatalogudoplikwhtml1;
 };
 
 }  // namespace spinfolio

