@@ -213,12 +213,15 @@ void TForm1::Panel1MouseMove(const QPoint& pointer) {
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
   const bool titleBar = watched == Panel1 || watched == Image3 || watched == Label2;
-  if (titleBar && event->type() == QEvent::MouseButtonPress) {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->button() == Qt::LeftButton) Panel1MouseDown(mouse->position().toPoint());
-  } else if (titleBar && event->type() == QEvent::MouseMove) {
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (mouse->buttons() & Qt::LeftButton) Panel1MouseMove(mouse->position().toPoint());
+  if (!titleBar) return QWidget::eventFilter(watched, event);
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+    Panel1MouseDown(mouse->position().toPoint());
+    return true;  // handled here, not again by the title bar under the picture or the label
+  }
+  if (event->type() == QEvent::MouseMove && (mouse->buttons() & Qt::LeftButton)) {
+    Panel1MouseMove(mouse->position().toPoint());
+    return true;
   }
   return QWidget::eventFilter(watched, event);
 }

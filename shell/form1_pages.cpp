@@ -181,6 +181,7 @@ void TForm1::buildSearchPage() {
   Label20 = CaptionTwin(Panel16, "Label20", GroupBox9);
   Edit3 = Named(new QLineEdit(GroupBox9), "Edit3");
   Edit3->setGeometry(10, 22, 470, 24);
+  Edit3->setToolTip(QStringLiteral("Tutaj wpisz tekst do znalezienia w katalogu"));
   BitBtn12 = Button(GroupBox9, "BitBtn12", {490, 21, 126, 26});
   BitBtn12->setIcon(QIcon(IconStripIcon(20)));
   BitBtn12->setEnabled(false);
@@ -284,6 +285,7 @@ void TForm1::buildCategoryView() {
                        kContentListColour, kContentFontColour, "Arial");
   BitBtn8 = Button(Panel20, "BitBtn8", {514, 329, 120, 28});
   BitBtn8->setIcon(QIcon(IconStripIcon(2)));
+  BitBtn8->setToolTip(QStringLiteral("Zapisz wybrane płyty do kategorii"));
 }
 
 void TForm1::buildOptionsPage() {

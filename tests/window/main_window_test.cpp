@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
@@ -133,6 +134,21 @@ TEST_F(StartupFixture, ChoicesAreCarriedToTheManagementPageFromBrowseAndCategori
   form->ShowPage(Page::Management);
   EXPECT_EQ(form->ListBox1->model()->rowCount(), 1);
   form->close();
+}
+
+TEST_F(StartupFixture, DraggingTheTitleBarMovesTheWindow) {
+  auto form = makeForm();
+  form->move(100, 100);
+  for (QWidget* handle : {form->Panel1, static_cast<QWidget*>(form->Label2)}) {
+    const QPoint start = form->pos();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 10), QPointF(), QPointF(),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(handle, &press);
+    QMouseEvent drag(QEvent::MouseMove, QPointF(80, 15), QPointF(), QPointF(), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(handle, &drag);
+    EXPECT_EQ(form->pos(), start + QPoint(30, 5));
+  }
 }
 
 TEST_F(StartupFixture, ManagementViewsSwitch) {
