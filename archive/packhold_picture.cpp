@@ -1,5 +1,7 @@
 #include "archive/packhold_picture.h"
 
+#include "resources/drawing/canvas.h"
+
 #include <QConicalGradient>
 #include <QLinearGradient>
 #include <QPainter>
@@ -12,14 +14,15 @@
 namespace spinfolio::archive {
 namespace {
 
+using drawing::Circle;
+using drawing::Polygon;
+
 // The picture is laid out on a 128 × 128 grid and scaled to the size asked for.
 constexpr qreal kGrid = 128.0;
 
 // The disc: its centre sits above the box so that its lower part has already gone in.
 const QPointF kDiscCentre(58.0, 44.0);
 constexpr qreal kDiscRadius = 36.0;
-constexpr qreal kHoleRadius = 6.0;
-constexpr qreal kClampRadius = 13.5;
 
 // The box corners: the front face, the right side face and the back of the opening.
 constexpr qreal kFrontLeft = 8.0;
@@ -30,20 +33,6 @@ constexpr qreal kDepthX = 24.0;  // how far the back edges lie to the right
 constexpr qreal kDepthY = 14.0;  // and how far up
 
 const QColor kOutline(84, 52, 22);
-const QColor kDiscEdge(88, 94, 108);
-
-QPainterPath Polygon(std::initializer_list<QPointF> corners) {
-  QPainterPath path;
-  path.addPolygon(QPolygonF(QList<QPointF>(corners)));
-  path.closeSubpath();
-  return path;
-}
-
-QPainterPath Circle(QPointF centre, qreal radius) {
-  QPainterPath path;
-  path.addEllipse(centre, radius, radius);
-  return path;
-}
 
 // Strokes get thicker on the grid as the picture gets smaller, so edges stay visible in an icon.
 qreal LineWidth(qreal gridWidth, qreal scale) { return std::max(gridWidth, 0.9 / scale); }
@@ -73,68 +62,8 @@ void DrawBoxBack(QPainter& painter, qreal scale) {
   painter.drawPath(Polygon({frontTopLeft, frontTopRight, backTopRight, backTopLeft}));
 }
 
-void DrawDisc(QPainter& painter, qreal scale) {
-  // The disc with its centre hole cut out, so the hole shows whatever lies behind it.
-  QPainterPath disc = Circle(kDiscCentre, kDiscRadius);
-  disc.addEllipse(kDiscCentre, kHoleRadius, kHoleRadius);
-  disc.setFillRule(Qt::OddEvenFill);
-
-  // Polished silver, brighter towards the upper left.
-  QRadialGradient silver(kDiscCentre, kDiscRadius, kDiscCentre + QPointF(-12, -14));
-  silver.setColorAt(0.0, QColor(252, 252, 255));
-  silver.setColorAt(0.55, QColor(214, 218, 226));
-  silver.setColorAt(1.0, QColor(160, 166, 180));
-  painter.setPen(Qt::NoPen);
-  painter.setBrush(silver);
-  painter.drawPath(disc);
-
-  // The rainbow sheen of the data area: two sweeps of colour facing each other.
-  QPainterPath data = Circle(kDiscCentre, kDiscRadius - 1.5);
-  data.addEllipse(kDiscCentre, kClampRadius + 2, kClampRadius + 2);
-  data.setFillRule(Qt::OddEvenFill);
-  QConicalGradient rainbow(kDiscCentre, 30);
-  const QColor colours[] = {QColor(255, 60, 60), QColor(255, 200, 40), QColor(80, 220, 90),
-                            QColor(40, 170, 255), QColor(170, 80, 255)};
-  for (int half = 0; half < 2; ++half) {
-    const qreal start = half * 0.5;
-    rainbow.setColorAt(start, QColor(255, 255, 255, 0));
-    for (int i = 0; i < 5; ++i) {
-      QColor colour = colours[i];
-      colour.setAlpha(150);
-      rainbow.setColorAt(start + 0.06 + i * 0.045, colour);
-    }
-    rainbow.setColorAt(start + 0.30, QColor(255, 255, 255, 0));
-    rainbow.setColorAt(start + 0.499, QColor(255, 255, 255, 0));
-  }
-  painter.setBrush(rainbow);
-  painter.drawPath(data);
-
-  // A white glint across the disc.
-  QConicalGradient glint(kDiscCentre, 120);
-  glint.setColorAt(0.00, QColor(255, 255, 255, 0));
-  glint.setColorAt(0.04, QColor(255, 255, 255, 200));
-  glint.setColorAt(0.09, QColor(255, 255, 255, 0));
-  glint.setColorAt(0.50, QColor(255, 255, 255, 0));
-  glint.setColorAt(0.54, QColor(255, 255, 255, 170));
-  glint.setColorAt(0.59, QColor(255, 255, 255, 0));
-  glint.setColorAt(1.00, QColor(255, 255, 255, 0));
-  painter.setBrush(glint);
-  painter.drawPath(data);
-
-  // The clear plastic ring round the hole, with its stacking ridge.
-  QPainterPath clamp = Circle(kDiscCentre, kClampRadius);
-  clamp.addEllipse(kDiscCentre, kHoleRadius, kHoleRadius);
-  clamp.setFillRule(Qt::OddEvenFill);
-  painter.setBrush(QColor(236, 240, 246, 230));
-  painter.drawPath(clamp);
-  painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(QColor(150, 156, 170), LineWidth(0.8, scale)));
-  painter.drawEllipse(kDiscCentre, kClampRadius, kClampRadius);
-  if (scale >= 0.5) painter.drawEllipse(kDiscCentre, kHoleRadius + 3.5, kHoleRadius + 3.5);
-
-  painter.setPen(QPen(kDiscEdge, LineWidth(1.4, scale)));
-  painter.drawEllipse(kDiscCentre, kDiscRadius, kDiscRadius);
-  painter.drawEllipse(kDiscCentre, kHoleRadius, kHoleRadius);
+void DrawDisc(QPainter& painter) {
+  drawing::DrawDisc(painter, kDiscCentre, kDiscRadius, drawing::DiscFinish::kSilver);
 }
 
 void DrawBoxFront(QPainter& painter, qreal scale) {
@@ -197,7 +126,7 @@ QPixmap PackholdPicture(int size) {
   painter.scale(scale, scale);
   // Back to front: the open box, the disc going in, then the box front hiding its lower part.
   DrawBoxBack(painter, scale);
-  DrawDisc(painter, scale);
+  DrawDisc(painter);
   DrawBoxFront(painter, scale);
   return picture;
 }

@@ -114,6 +114,10 @@ class TForm1 final : public QWidget {
   int searchDisc() const { return searchDisc_; }
   int categoryDisc() const { return categoryDisc_; }
   bool browseCarryOver() const { return browseCarryOver_; }
+  /// The filters of the archive file dialogs ("description|patterns" pairs), in the language
+  /// the window speaks.
+  const QString& archiveSaveFilter() const { return archiveSaveFilter_; }
+  const QString& archiveOpenFilter() const { return archiveOpenFilter_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -170,6 +174,8 @@ class TForm1 final : public QWidget {
   Page currentPage_ = Page::Browse;
   bool browseCarryOver_ = true;
   QPoint dragStart_;
+  QString archiveSaveFilter_;
+  QString archiveOpenFilter_;
 
   bool starting_ = false;        // start-up runs; a close waits for its end
   bool closeRequested_ = false;  // a close came while starting

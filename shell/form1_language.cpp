@@ -148,6 +148,12 @@ void TForm1::showTexts(int languageIndex) {
       "When enabled CD photos will be saved in archive file\nWhen disabled CD photos will be "
       "saved in current archive photo directory"));
   BitBtn10->setText(pair("Powiąż pliki *.sfa z programem", "Associate *.sfa files with program"));
+  archiveSaveFilter_ = pair("Archiwa programu (*.sfa)|*.sfa", "Program archive (*.sfa)|*.sfa");
+  archiveOpenFilter_ =
+      pair("Archiwa programu (*.sfa)|*.sfa|Starsze pliki archiwum (*.sfz,data1.z,data2.z)|"
+           "*.sfz;data1.z;data2.z",
+           "Program archive (*.sfa)|*.sfa|Older program archive (*.sfz,data1.z,data2.z)|"
+           "*.sfz;data1.z;data2.z");
 }
 
 }  // namespace spinfolio

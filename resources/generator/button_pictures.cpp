@@ -5,10 +5,13 @@
 #include <QTransform>
 #include <cmath>
 
-#include "resources/generator/canvas.h"
+#include "resources/drawing/canvas.h"
+#include "resources/generator/picture_groups.h"
 #include "resources/picture_names.h"
 
 namespace spinfolio::generator {
+
+using namespace spinfolio::drawing;
 namespace {
 
 // A thick curved arrow along a quadratic curve, its head at the end.

@@ -6,9 +6,12 @@
 #include <QImage>
 #include <QList>
 
-#include "resources/generator/canvas.h"
+#include "resources/drawing/canvas.h"
+#include "resources/generator/picture_groups.h"
 
 namespace spinfolio::generator {
+
+using namespace spinfolio::drawing;
 
 QImage ContactSheet(const QList<NamedPicture>& pictures);
 

@@ -6,10 +6,13 @@
 #include <QTransform>
 #include <array>
 
-#include "resources/generator/canvas.h"
+#include "resources/drawing/canvas.h"
+#include "resources/generator/picture_groups.h"
 #include "resources/picture_names.h"
 
 namespace spinfolio::generator {
+
+using namespace spinfolio::drawing;
 namespace {
 
 const QColor kInk(60, 66, 86);

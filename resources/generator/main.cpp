@@ -12,7 +12,8 @@
 #include <QTextStream>
 #include <cstdio>
 
-#include "resources/generator/canvas.h"
+#include "resources/drawing/canvas.h"
+#include "resources/generator/picture_groups.h"
 #include "resources/generator/contact_sheet.h"
 
 namespace {

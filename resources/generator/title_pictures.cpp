@@ -3,10 +3,13 @@
 #include <QLinearGradient>
 #include <QPainterPathStroker>
 
-#include "resources/generator/canvas.h"
+#include "resources/drawing/canvas.h"
+#include "resources/generator/picture_groups.h"
 #include "resources/picture_names.h"
 
 namespace spinfolio::generator {
+
+using namespace spinfolio::drawing;
 namespace {
 
 enum class TitleButton { kClose, kAbout, kMinimize };

@@ -355,6 +355,12 @@ TEST_F(StartupFixture, EveryTextOfTheWindowInBothLanguages) {
             QStringLiteral("After every change of data"));
   EXPECT_EQ(form->ComboBox3->itemText(3), QStringLiteral("Best"));
   EXPECT_EQ(form->ComboBox7->itemText(2), QStringLiteral("Eject CD after adding CD to catalog"));
+  EXPECT_EQ(form->archiveSaveFilter(), QStringLiteral("Program archive (*.sfa)|*.sfa"));
+  EXPECT_EQ(form->archiveOpenFilter(),
+            QStringLiteral("Program archive (*.sfa)|*.sfa|Older program archive "
+                           "(*.sfz,data1.z,data2.z)|*.sfz;data1.z;data2.z"));
+  form->ApplyLanguage(1);
+  EXPECT_EQ(form->archiveSaveFilter(), QStringLiteral("Archiwa programu (*.sfa)|*.sfa"));
   // Not switched: the language group and the drive kinds menu.
   EXPECT_EQ(form->GroupBox14->title(), QStringLiteral("Język / Language : "));
   EXPECT_EQ(form->Dyski1->text(), QStringLiteral("Dyski"));

@@ -1,4 +1,4 @@
-#include "resources/generator/canvas.h"
+#include "resources/drawing/canvas.h"
 
 #include <QConicalGradient>
 #include <QFont>
@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace spinfolio::generator {
+namespace spinfolio::drawing {
 
 QImage NewCanvas(int width, int height) {
   QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
@@ -345,4 +345,4 @@ QImage GreyedCopy(const QImage& normal) {
   return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-}  // namespace spinfolio::generator
+}  // namespace spinfolio::drawing

@@ -1,6 +1,6 @@
 #pragma once
 
-// Drawing helpers shared by every picture of the generator: canvases, discs, pages, gears,
+// Drawing helpers shared by the pictures of the program and of the archive library: canvases, discs, pages, gears,
 // arrows, letters and the colour changes that make lit and greyed copies.
 
 #include <QColor>
@@ -13,13 +13,7 @@
 #include <QString>
 #include <initializer_list>
 
-namespace spinfolio::generator {
-
-// One finished picture and the name it is stored under.
-struct NamedPicture {
-  QString name;
-  QImage image;
-};
+namespace spinfolio::drawing {
 
 // The background colours the pictures are shown on.
 inline const QColor kTitleBlue(59, 97, 156);
@@ -73,9 +67,4 @@ QImage LitCopy(const QImage& normal);
 // The greyed copy: no colour, lighter and partly transparent, as disabled buttons look.
 QImage GreyedCopy(const QImage& normal);
 
-// The pictures of each group.
-QList<NamedPicture> TitlePictures();
-QList<NamedPicture> ButtonPictures();
-QList<NamedPicture> IconStripPictures();
-
-}  // namespace spinfolio::generator
+}  // namespace spinfolio::drawing
