@@ -111,6 +111,7 @@ void TForm1::applyStartupSettings(const StartupSettings& settings, bool backdrop
   driveKinds_ = settings.driveKinds;
   displayFlags_ = settings.displayFlags;
   driveRoot_ = settings.driveRoot;
+  FillDriveList();
   Label1->setText(Native(driveRoot_));
   location_.TempRoot = settings.tempRoot;
   Edit1->setText(Native(location_.TempRoot));
