@@ -5,10 +5,6 @@
 
 namespace spinfolio {
 
-void TForm1::ShowDiscInfo(int /*disc*/) {}
-
-void TForm1::DestroyDiscInfo() {}
-
 void TForm1::ComboBox1Change() {}
 
 void TForm1::ComboBox2Change() {}

@@ -209,6 +209,7 @@ void TForm1::Panel1MouseDown(const QPoint& pointer) { dragStart_ = pointer; }
 
 void TForm1::Panel1MouseMove(const QPoint& pointer) {
   move(pos() + pointer - dragStart_);
+  placeDiscInfo();
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

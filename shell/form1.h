@@ -31,6 +31,7 @@ class LineListModel;
 class PictureButton;
 class RadioGroup;
 class TabLook;
+class TForm5;
 
 /// What the main window needs from its surroundings; tests replace every part.
 struct StartContext {
@@ -92,9 +93,19 @@ class TForm1 final : public QWidget {
   void Image2Click();
   void Image48Click();
 
-  // What the pages refresh when they show.
+  // The disc information window beside the main window.
   void ShowDiscInfo(int disc);
   void DestroyDiscInfo();
+  TForm5* discInfoWindow() const { return discInfo_; }
+
+  // The file information window of a content entry.
+  void ShowFileInfo(const std::string& entry, int disc);
+  void ListBox2DblClick();
+  void ListBox6DblClick();
+  void ListBox4DblClick();
+  void ListBox1DblClick();
+
+  // What the pages refresh when they show.
   void ComboBox1Change();
   void ComboBox2Change();
   void ListBox5Click();
@@ -144,6 +155,8 @@ class TForm1 final : public QWidget {
   // Dragging the window by its title bar.
   void Panel1MouseDown(const QPoint& pointer);
   void Panel1MouseMove(const QPoint& pointer);
+  /// Keeps the disc information window beside the main window: same top, 2 pixels right of it.
+  void placeDiscInfo();
 
   // Start-up and shut-down helpers.
   void applyStartupSettings(const StartupSettings& settings, bool backdropPresent);
@@ -174,6 +187,7 @@ class TForm1 final : public QWidget {
   Page currentPage_ = Page::Browse;
   bool browseCarryOver_ = true;
   QPoint dragStart_;
+  TForm5* discInfo_ = nullptr;  // owned by Qt's parent-child ownership while it exists
   QString archiveSaveFilter_;
   QString archiveOpenFilter_;
 

@@ -1,0 +1,146 @@
+#include "browse/file_kinds.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "platform/code_page.h"
+
+namespace spinfolio {
+namespace {
+
+struct KindPattern {
+  std::string_view pattern;
+  int slot;
+};
+
+// The file-kinds table flattened in its testing order: kinds top to bottom, patterns left to
+// right. The first pattern that matches belongs to the first kind with a match.
+constexpr std::array kPatterns{
+    // video
+    KindPattern{".avi", 3}, KindPattern{".mpg", 3}, KindPattern{".mpeg", 3},
+    KindPattern{".wmv", 3}, KindPattern{".asf", 3}, KindPattern{".asx", 3},
+    KindPattern{".m2v", 3}, KindPattern{".divx", 3}, KindPattern{".vcd", 3},
+    // image
+    KindPattern{".jpg", 4}, KindPattern{".jpeg", 4}, KindPattern{".gif", 4},
+    KindPattern{".bmp", 4}, KindPattern{".ico", 4}, KindPattern{".tiff", 4},
+    KindPattern{".tif", 4}, KindPattern{".jp2", 4}, KindPattern{".png", 4},
+    KindPattern{".ai", 4}, KindPattern{".psd", 4}, KindPattern{".ppf", 4},
+    KindPattern{".pp5", 4}, KindPattern{".cdr", 4}, KindPattern{".cmx", 4},
+    KindPattern{".pcd", 4}, KindPattern{".pct", 4},
+    // archive
+    KindPattern{".zip", 6}, KindPattern{".rar", 6}, KindPattern{".ace", 6},
+    KindPattern{".7z", 6}, KindPattern{".cab", 6}, KindPattern{".z", 6},
+    KindPattern{".gz", 6}, KindPattern{".bz2", 6}, KindPattern{".r0", 6},
+    KindPattern{".r1", 6}, KindPattern{".r2", 6}, KindPattern{".r3", 6},
+    KindPattern{".r4", 6}, KindPattern{".r5", 6}, KindPattern{".r6", 6},
+    KindPattern{".r7", 6}, KindPattern{".r8", 6}, KindPattern{".r9", 6},
+    KindPattern{".z0", 6}, KindPattern{".z1", 6}, KindPattern{".z2", 6},
+    // source
+    KindPattern{".cpp", 5}, KindPattern{".pas", 5}, KindPattern{".inf", 5},
+    KindPattern{".me", 5}, KindPattern{".css", 5},
+    // audio
+    KindPattern{".mp3", 7}, KindPattern{".mp2", 7}, KindPattern{".mp1", 7},
+    KindPattern{".wma", 7}, KindPattern{".wav", 7}, KindPattern{".au", 7},
+    KindPattern{".mid", 7}, KindPattern{".mpc", 7}, KindPattern{".mp+", 7},
+    KindPattern{".mpp", 7}, KindPattern{".ogg", 7}, KindPattern{".aac", 7},
+    KindPattern{".miz", 7}, KindPattern{".m3u", 7},
+    // program
+    KindPattern{".exe", 8}, KindPattern{".com", 8}, KindPattern{".pif", 8},
+    KindPattern{".msi", 8},
+    // web
+    KindPattern{".htm", 20}, KindPattern{".html", 20}, KindPattern{".xml", 20},
+    // text
+    KindPattern{".txt", 21}, KindPattern{".nfo", 21}, KindPattern{".diz", 21},
+    // document
+    KindPattern{".doc", 23}, KindPattern{".rtf", 23},
+    // spreadsheet
+    KindPattern{".xls", 22},
+    // PDF
+    KindPattern{".pdf", 18},
+    // library
+    KindPattern{".dll", 16},
+    // TrueType font
+    KindPattern{".ttf", 24}, KindPattern{".ttc", 24},
+    // bitmap font
+    KindPattern{".fon", 25},
+    // batch
+    KindPattern{".bat", 15},
+    // configuration
+    KindPattern{".ini", 19}, KindPattern{".cfg", 19}, KindPattern{".sys", 19},
+    KindPattern{".reg", 19}, KindPattern{".log", 19},
+    // disc image
+    KindPattern{".iso", 0}, KindPattern{".bin", 0}, KindPattern{".cue", 0},
+    KindPattern{".nrg", 0},
+    // RealMedia
+    KindPattern{".rm", 26}, KindPattern{".ram", 26},
+    // QuickTime
+    KindPattern{".qt", 27}, KindPattern{".mov", 27}, KindPattern{".3gp", 27},
+};
+
+constexpr int kThumbnailCacheSlot = 16;
+constexpr int kUnknownKindSlot = 1;
+
+constexpr std::size_t LongestPattern() {
+  std::size_t longest = 0;
+  for (const auto& entry : kPatterns) longest = std::max(longest, entry.pattern.size());
+  return longest;
+}
+constexpr std::size_t kLongestPattern = LongestPattern();
+
+bool IsAscii(std::string_view bytes) {
+  for (const char c : bytes) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+
+// The extension holds one "." only, its first character, and every pattern starts with ".":
+// a pattern is contained in the extension exactly when the extension starts with it.
+int SlotOfLoweredExtension(std::string_view extension) {
+  for (const auto& entry : kPatterns) {
+    if (extension.starts_with(entry.pattern)) return entry.slot;
+  }
+  return -1;
+}
+
+bool IsThumbnailCache(std::string_view name, const CodePage& codePage) {
+  constexpr std::string_view kThumbnailCache = "thumbs.db";
+  if (!IsAscii(name)) return codePage.lower(name) == kThumbnailCache;
+  if (name.size() != kThumbnailCache.size()) return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    if (AsciiLower(name[i]) != kThumbnailCache[i]) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string_view FileNamePart(std::string_view pathText) {
+  const auto separator = pathText.find_last_of("\\:");
+  return separator == std::string_view::npos ? pathText : pathText.substr(separator + 1);
+}
+
+int FileKindIconSlot(std::string_view pathText, const CodePage& codePage) {
+  const std::string_view name = FileNamePart(pathText);
+  const auto dot = name.rfind('.');
+  if (dot != std::string_view::npos) {
+    const std::string_view extension = name.substr(dot);
+    int slot = -1;
+    if (IsAscii(extension)) {
+      // Only as many characters as the longest pattern can decide; lower them on the stack.
+      std::array<char, kLongestPattern> lowered{};
+      const std::size_t length = std::min(extension.size(), lowered.size());
+      for (std::size_t i = 0; i < length; ++i) lowered[i] = AsciiLower(extension[i]);
+      slot = SlotOfLoweredExtension(std::string_view(lowered.data(), length));
+    } else {
+      slot = SlotOfLoweredExtension(codePage.lower(extension));
+    }
+    if (slot >= 0) return slot;
+  }
+  return IsThumbnailCache(name, codePage) ? kThumbnailCacheSlot : kUnknownKindSlot;
+}
+
+}  // namespace spinfolio
