@@ -105,6 +105,15 @@ class TForm1 final : public QWidget {
   void ListBox4DblClick();
   void ListBox1DblClick();
 
+  // Display options of the content lists.
+  void Wywietlrozmiaryplikw1Click();
+  void Tylkonazwapliku1Click();
+  void PopupMenu2Popup();
+  /// The content list of the visible page, as its place in the display flags: browse 0,
+  /// categories 1, search 2, management 3.
+  int shownContentList() const;
+  QListView* contentListView(int list) const;
+
   // What the pages refresh when they show.
   void ComboBox1Change();
   void ComboBox2Change();

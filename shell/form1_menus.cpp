@@ -67,6 +67,9 @@ void TForm1::buildMenus() {
   PopupMenu2->addSeparator();
   Eksportujzawartopytydoplikuhtml1 = Item(PopupMenu2, "Eksportujzawartopytydoplikuhtml1", 20);
   for (QWidget* list : {ListBox2, ListBox6, ListBox4, ListBox1}) Attach(list, PopupMenu2);
+  connect(PopupMenu2, &QMenu::aboutToShow, this, &TForm1::PopupMenu2Popup);
+  connect(Wywietlrozmiaryplikw1, &QAction::triggered, this, &TForm1::Wywietlrozmiaryplikw1Click);
+  connect(Tylkonazwapliku1, &QAction::triggered, this, &TForm1::Tylkonazwapliku1Click);
 
   // The drive kinds are named in Polish in both languages.
   PopupMenu3 = Menu(this, "PopupMenu3");
