@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "platform/code_page.h"
@@ -16,6 +17,7 @@ struct KindPattern {
 
 // The file-kinds table flattened in its testing order: kinds top to bottom, patterns left to
 // right. The first pattern that matches belongs to the first kind with a match.
+// clang-format off
 constexpr std::array kPatterns{
     // video
     KindPattern{".avi", 3}, KindPattern{".mpg", 3}, KindPattern{".mpeg", 3},
@@ -77,6 +79,7 @@ constexpr std::array kPatterns{
     // QuickTime
     KindPattern{".qt", 27}, KindPattern{".mov", 27}, KindPattern{".3gp", 27},
 };
+// clang-format on
 
 constexpr int kThumbnailCacheSlot = 16;
 constexpr int kUnknownKindSlot = 1;
@@ -97,18 +100,48 @@ bool IsAscii(std::string_view bytes) {
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
+// The patterns grouped by their character after the ".", each group in table order: an
+// extension is tested only against the group of its own second character.
+struct PatternIndex {
+  std::array<std::uint8_t, 129> start{};  // group c is order[start[c]] up to order[start[c + 1]]
+  std::array<std::uint8_t, kPatterns.size()> order{};
+};
+
+constexpr PatternIndex IndexPatterns() {
+  PatternIndex index;
+  std::size_t next = 0;
+  for (std::size_t c = 0; c < 128; ++c) {
+    index.start[c] = static_cast<std::uint8_t>(next);
+    for (std::size_t i = 0; i < kPatterns.size(); ++i) {
+      if (static_cast<unsigned char>(kPatterns[i].pattern[1]) == c) {
+        index.order[next++] = static_cast<std::uint8_t>(i);
+      }
+    }
+  }
+  index.start[128] = static_cast<std::uint8_t>(next);
+  return index;
+}
+constexpr PatternIndex kIndex = IndexPatterns();
+static_assert(kIndex.start[128] == kPatterns.size(),
+              "every pattern has an ASCII character after its dot");
+
 // The extension holds one "." only, its first character, and every pattern starts with ".":
 // a pattern is contained in the extension exactly when the extension starts with it.
 int SlotOfLoweredExtension(std::string_view extension) {
-  for (const auto& entry : kPatterns) {
+  if (extension.size() < 2) return -1;
+  const auto second = static_cast<unsigned char>(extension[1]);
+  if (second >= 128) return -1;
+  for (std::size_t k = kIndex.start[second]; k < kIndex.start[second + 1]; ++k) {
+    const KindPattern& entry = kPatterns[kIndex.order[k]];
     if (extension.starts_with(entry.pattern)) return entry.slot;
   }
   return -1;
 }
 
-bool IsThumbnailCache(std::string_view name, const CodePage& codePage) {
+// No letter outside ASCII lowers to a letter of "thumbs.db" (only the Kelvin sign and the dotted
+// capital I lower to ASCII, to "k" and "i"), so a name with any other byte is never the cache.
+bool IsThumbnailCache(std::string_view name) {
   constexpr std::string_view kThumbnailCache = "thumbs.db";
-  if (!IsAscii(name)) return codePage.lower(name) == kThumbnailCache;
   if (name.size() != kThumbnailCache.size()) return false;
   for (std::size_t i = 0; i < name.size(); ++i) {
     if (AsciiLower(name[i]) != kThumbnailCache[i]) return false;
@@ -128,9 +161,10 @@ int FileKindIconSlot(std::string_view pathText, const CodePage& codePage) {
   const auto dot = name.rfind('.');
   if (dot != std::string_view::npos) {
     const std::string_view extension = name.substr(dot);
+    // Only as many characters as the longest pattern can decide. When they are plain ASCII,
+    // they are lowered on the stack; others go through the code page's lowering.
     int slot = -1;
-    if (IsAscii(extension)) {
-      // Only as many characters as the longest pattern can decide; lower them on the stack.
+    if (IsAscii(extension.substr(0, kLongestPattern))) {
       std::array<char, kLongestPattern> lowered{};
       const std::size_t length = std::min(extension.size(), lowered.size());
       for (std::size_t i = 0; i < length; ++i) lowered[i] = AsciiLower(extension[i]);
@@ -140,7 +174,7 @@ int FileKindIconSlot(std::string_view pathText, const CodePage& codePage) {
     }
     if (slot >= 0) return slot;
   }
-  return IsThumbnailCache(name, codePage) ? kThumbnailCacheSlot : kUnknownKindSlot;
+  return IsThumbnailCache(name) ? kThumbnailCacheSlot : kUnknownKindSlot;
 }
 
 }  // namespace spinfolio

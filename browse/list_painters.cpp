@@ -170,8 +170,8 @@ void PaintContentRow(ListCanvas& canvas, const ContentRowContext& context, const
   if ((context.displayFlags & kSizesHidden) == 0) {
     const std::string size = TagValue(line, "<r>");
     if (!size.empty()) {
-      canvas.fillRect(
-          Span(edges.right - kSizeCellWidth, edges.top, edges.right, edges.bottom), background);
+      canvas.fillRect(Span(edges.right - kSizeCellWidth, edges.top, edges.right, edges.bottom),
+                      background);
       canvas.drawText(QPoint(edges.right - kSizeTextIndent, edges.top + 1),
                       context.codePage.decode(size), fontColour);
     }

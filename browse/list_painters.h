@@ -18,12 +18,12 @@ namespace spinfolio {
 /// What a disc row needs besides its line. The caller resolves the disc index and asks the file
 /// system about the photo and the description; the painter does no I/O.
 struct DiscRowContext {
-  QColor background;          // the list's colour
-  int disc = 0;               // the disc index N shown as N + 1 (the row, or the mapped index)
-  int discCount = 0;          // decides the width of every number cell
-  bool hasPhoto = false;      // "cd<N>.jpg" exists in the photo folder
-  bool hasDescription = false;  // "op<N>" exists in the catalog folder
-  bool reduceFonts = false;   // shrink a long name until it fits
+  QColor background{};           // the list's colour
+  int disc = 0;                  // the disc index N shown as N + 1 (the row, or the mapped index)
+  int discCount = 0;             // decides the width of every number cell
+  bool hasPhoto = false;         // "cd<N>.jpg" exists in the photo folder
+  bool hasDescription = false;   // "op<N>" exists in the catalog folder
+  bool reduceFonts = false;      // shrink a long name until it fits
   bool oddRowsKeepBlue = false;  // the disc-order dialog lightens odd rows in red and green only
   const CodePage& codePage = CodePage::System();
 };
@@ -33,19 +33,19 @@ inline constexpr int kSizesHidden = 1;
 inline constexpr int kPathsHidden = 2;
 
 struct ContentRowContext {
-  QColor background;  // the list's colour
-  QColor fontColour;  // the list's font colour
+  QColor background{};  // the list's colour
+  QColor fontColour{};  // the list's font colour
   int displayFlags = 0;
   bool reduceFonts = false;
   /// The search variant: the last search query, lower-cased, in the catalog's code page. A row
   /// whose lower-cased path contains it is red unless selected; empty for the other lists.
-  std::string_view redQuery;
+  std::string_view redQuery{};
   const CodePage& codePage = CodePage::System();
 };
 
 struct CategoryRowContext {
-  QColor background;  // the list's colour
-  QColor fontColour;  // the list's font colour
+  QColor background{};  // the list's colour
+  QColor fontColour{};  // the list's font colour
   const CodePage& codePage = CodePage::System();
 };
 

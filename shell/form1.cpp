@@ -68,6 +68,7 @@ TForm1::TForm1(StartContext context, QWidget* parent)
   buildTabs();
   buildPages();
   buildMenus();
+  attachPainters();
   dressWindow();
   showTexts(1);  // the window is designed in Polish
   connectHandlers();
@@ -203,6 +204,10 @@ void TForm1::connectHandlers() {
   connect(ComboBox3, &QComboBox::activated, this, &TForm1::ComboBox3Change);
   connect(ComboBox6, &QComboBox::activated, this, &TForm1::ComboBox6Change);
   connect(CheckBox7, &QCheckBox::clicked, this, &TForm1::CheckBox7Click);
+  connect(ListBox2, &QListView::doubleClicked, this, &TForm1::ListBox2DblClick);
+  connect(ListBox6, &QListView::doubleClicked, this, &TForm1::ListBox6DblClick);
+  connect(ListBox4, &QListView::doubleClicked, this, &TForm1::ListBox4DblClick);
+  connect(ListBox1, &QListView::doubleClicked, this, &TForm1::ListBox1DblClick);
 }
 
 void TForm1::Panel1MouseDown(const QPoint& pointer) { dragStart_ = pointer; }

@@ -8,6 +8,7 @@
 #include "catalog/archive_binding.h"
 #include "catalog/catalog_location.h"
 #include "catalog/settings.h"
+#include "common/text_file.h"
 #include "platform/instance_lock.h"
 
 class QAction;
@@ -134,6 +135,8 @@ class TForm1 final : public QWidget {
   int searchDisc() const { return searchDisc_; }
   int categoryDisc() const { return categoryDisc_; }
   bool browseCarryOver() const { return browseCarryOver_; }
+  /// The last search query, lower-cased, in the catalog's code page; empty before a search.
+  const std::string& searchQuery() const { return searchQuery_; }
   /// The filters of the archive file dialogs ("description|patterns" pairs), in the language
   /// the window speaks.
   const QString& archiveSaveFilter() const { return archiveSaveFilter_; }
@@ -160,6 +163,7 @@ class TForm1 final : public QWidget {
   void dressWindow();
   void connectHandlers();
   void showTexts(int languageIndex);
+  void attachPainters();
 
   // Dragging the window by its title bar.
   void Panel1MouseDown(const QPoint& pointer);
@@ -197,6 +201,9 @@ class TForm1 final : public QWidget {
   bool browseCarryOver_ = true;
   QPoint dragStart_;
   TForm5* discInfo_ = nullptr;  // owned by Qt's parent-child ownership while it exists
+  std::string searchQuery_;
+  Lines searchResultMap_;   // line i: the disc index of row i of ListBox3
+  Lines categoryMemberMap_;  // line i: the disc index of row i of ListBox5
   QString archiveSaveFilter_;
   QString archiveOpenFilter_;
 

@@ -11,6 +11,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "browse/catalog_list_delegate.h"
 #include "resources/pictures.h"
 #include "shell/form1.h"
 #include "shell/line_list_model.h"
@@ -93,7 +94,7 @@ QListView* List(QWidget* parent, const char* name, LineListModel* model, const Q
 
 QComboBox* Chooser(QWidget* parent, const char* name, LineListModel* model, const QRect& geometry,
                    const QColor& background, const QColor& text, const char* face) {
-  auto* box = Named(new QComboBox(parent), name);
+  auto* box = Named(new OwnerDrawnComboBox(parent), name);
   box->setModel(model);
   box->setGeometry(geometry);
   box->setMaxVisibleItems(20);

@@ -1,0 +1,56 @@
+// Every list of catalog lines in the main window is painted by its list painter.
+
+#include <QComboBox>
+#include <QListView>
+#include <charconv>
+
+#include "browse/catalog_list_delegate.h"
+#include "shell/form1.h"
+
+namespace spinfolio {
+namespace {
+
+const QColor kDiscListColour(223, 225, 238);
+const QColor kContentListColour(216, 235, 235);
+const QColor kCategoryListColour(251, 227, 228);
+const QColor kContentFontColour(0, 64, 64);
+const QColor kNavy(0, 0, 128);
+const QColor kMaroon(128, 0, 0);
+
+// The disc index in line row of a result or member map; -1 when there is none.
+int MappedDisc(const Lines& map, int row) {
+  if (row < 0 || static_cast<std::size_t>(row) >= map.size()) return -1;
+  const std::string& line = map[static_cast<std::size_t>(row)];
+  int disc = -1;
+  const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), disc);
+  return error == std::errc{} && end == line.data() + line.size() ? disc : -1;
+}
+
+}  // namespace
+
+void TForm1::attachPainters() {
+  using Kind = CatalogListDelegate::Kind;
+  const auto delegate = [this](Kind kind, QColor background, QColor font, int contentList = 0,
+                               std::function<int(int)> discIndex = {}) {
+    return new CatalogListDelegate(kind, *this, background, font, this, contentList,
+                                   std::move(discIndex));
+  };
+  ComboBox1->setItemDelegate(delegate(Kind::Disc, kDiscListColour, kNavy));
+  ComboBox4->setItemDelegate(delegate(Kind::Disc, kDiscListColour, kNavy));
+  CheckListBox1->setItemDelegate(delegate(Kind::Disc, kContentListColour, kContentFontColour));
+  ListBox3->setItemDelegate(delegate(Kind::Disc, kDiscListColour, kNavy, 0, [this](int row) {
+    return MappedDisc(searchResultMap_, row);
+  }));
+  ListBox5->setItemDelegate(delegate(Kind::Disc, kDiscListColour, kNavy, 0, [this](int row) {
+    return MappedDisc(categoryMemberMap_, row);
+  }));
+  ListBox2->setItemDelegate(delegate(Kind::Content, kContentListColour, kContentFontColour, 0));
+  ListBox6->setItemDelegate(delegate(Kind::Content, kContentListColour, kContentFontColour, 1));
+  ListBox4->setItemDelegate(
+      delegate(Kind::SearchContent, kContentListColour, kContentFontColour, 2));
+  ListBox1->setItemDelegate(delegate(Kind::Content, kContentListColour, kContentFontColour, 3));
+  ComboBox2->setItemDelegate(delegate(Kind::Category, kCategoryListColour, kMaroon));
+  ListBox7->setItemDelegate(delegate(Kind::Category, kCategoryListColour, kMaroon));
+}
+
+}  // namespace spinfolio
