@@ -5,7 +5,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPointer>
+#include <algorithm>
+#include <utility>
 
 #include "browse/jpeg_image.h"
 #include "browse/viewers.h"

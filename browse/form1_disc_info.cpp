@@ -1,6 +1,8 @@
 // The disc information window beside the main window.
 
 #include <QComboBox>
+#include <string_view>
+#include <utility>
 
 #include "browse/disc_info_window.h"
 #include "shell/form1.h"
