@@ -81,9 +81,8 @@ void Remove(Widget*& widget) {
   widget = nullptr;
 }
 
-bool IsLeftRelease(QEvent* event) {
-  return event->type() == QEvent::MouseButtonRelease &&
-         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+bool IsLeft(QEvent* event, QEvent::Type type) {
+  return event->type() == type && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
 }
 
 }  // namespace
@@ -139,8 +138,8 @@ TForm3::TForm3(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWind
 }
 
 void TForm3::setEnglishTexts() {
-  for (auto [label, id] : {std::pair{Label1, 280}, std::pair{Label7, 281},
-                           std::pair{Label2, 282}, std::pair{Label5, 283}}) {
+  for (auto [label, id] : {std::pair{Label1, 280}, std::pair{Label7, 281}, std::pair{Label2, 282},
+                           std::pair{Label5, 283}}) {
     if (label == nullptr) continue;
     label->setText(Text(id));
     if (label != Label5) label->adjustSize();  // Label5 keeps its designed size
@@ -176,19 +175,32 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event) {
   const bool photo = Image1 != nullptr && watched == Image1;
   const bool text = Label6 != nullptr && watched == Label6;
   if (!photo && !text) return QDialog::eventFilter(watched, event);
-  if (event->type() == QEvent::MouseButtonPress) return true;  // kept from the window
-  if (IsLeftRelease(event)) {
-    if (photo) Image1Click();
-    else Label6Click();
+  if (IsLeft(event, QEvent::MouseButtonPress)) {
+    pressedOn_ = watched;
+    return true;  // kept from the window, which would close
+  }
+  if (IsLeft(event, QEvent::MouseButtonRelease)) {
+    const bool click = pressedOn_ == watched;
+    pressedOn_ = nullptr;
+    if (click && photo) Image1Click();
+    if (click && text) Label6Click();
     return true;
   }
   return QDialog::eventFilter(watched, event);
 }
 
-void TForm3::mousePressEvent(QMouseEvent* event) { event->accept(); }
+void TForm3::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) pressedOn_ = this;
+  event->accept();
+}
 
+// A click is a press and a release in the window, so the release of the double click that
+// opened the window does not close it.
 void TForm3::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) FormClick();
+  if (event->button() != Qt::LeftButton) return;
+  const bool click = pressedOn_ == this;
+  pressedOn_ = nullptr;
+  if (click) FormClick();
 }
 
 EntryPathParts SplitEntryPath(std::string_view path) {
@@ -245,8 +257,7 @@ std::unique_ptr<TForm3> BuildFileInfo(const FileInfoRequest& request, QWidget* p
   if (request.disc >= 0) {
     namespace fs = std::filesystem;
     std::error_code error;
-    const std::string descriptionFile =
-        request.catalogFolder + DescriptionFileName(request.disc);
+    const std::string descriptionFile = request.catalogFolder + DescriptionFileName(request.disc);
     const std::string photoFile = request.photoFolder + PhotoFileName(request.disc);
     const bool hasDescription = fs::exists(descriptionFile, error);
     // A photo file that is not a readable JPEG counts as no photo.

@@ -72,6 +72,7 @@ class TForm3 final : public QDialog {
  private:
   std::string photoFile_;
   QString description_;
+  const QObject* pressedOn_ = nullptr;  // where the left button went down
 };
 
 /// The name and the folder of a content entry's path: the split lies after the last "\" or ":";

@@ -34,8 +34,7 @@ void TForm1::ShowFileInfo(const std::string& entry, int disc) {
   request.photoFolder = location().PhotoFolder;
   request.languageIndex = languageIndex();
   // The backgrounds option counts when its box is offered (the library is present) and ticked.
-  request.backgrounds =
-      CheckBox4->isEnabled() && !CheckBox4->isHidden() && CheckBox4->isChecked();
+  request.backgrounds = CheckBox4->isEnabled() && !CheckBox4->isHidden() && CheckBox4->isChecked();
   request.mainWindow = frameGeometry();
   request.pointer = QCursor::pos();
   const std::unique_ptr<TForm3> window = BuildFileInfo(request, this);
@@ -44,14 +43,10 @@ void TForm1::ShowFileInfo(const std::string& entry, int disc) {
 
 void TForm1::ListBox2DblClick() { ShowPickedEntry(*this, *ListBox2, ContentListKind::Browse); }
 
-void TForm1::ListBox6DblClick() {
-  ShowPickedEntry(*this, *ListBox6, ContentListKind::Categories);
-}
+void TForm1::ListBox6DblClick() { ShowPickedEntry(*this, *ListBox6, ContentListKind::Categories); }
 
 void TForm1::ListBox4DblClick() { ShowPickedEntry(*this, *ListBox4, ContentListKind::Search); }
 
-void TForm1::ListBox1DblClick() {
-  ShowPickedEntry(*this, *ListBox1, ContentListKind::Management);
-}
+void TForm1::ListBox1DblClick() { ShowPickedEntry(*this, *ListBox1, ContentListKind::Management); }
 
 }  // namespace spinfolio

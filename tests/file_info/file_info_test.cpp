@@ -46,9 +46,8 @@ class FileInfoTest : public ::testing::Test {
     WriteFile(folders / ("photos/cd" + std::to_string(disc) + ".jpg"), "");
     QImage image(size, QImage::Format_RGB32);
     image.fill(QColor(200, 60, 30));
-    ASSERT_TRUE(image.save(QString::fromStdString(folders / ("photos/cd" + std::to_string(disc) +
-                                                               ".jpg")),
-                           "JPEG"));
+    ASSERT_TRUE(image.save(
+        QString::fromStdString(folders / ("photos/cd" + std::to_string(disc) + ".jpg")), "JPEG"));
   }
 
   TempDir folders;
@@ -88,7 +87,8 @@ TEST_F(FileInfoTest, ControlsLieWhereTheyShould) {
 TEST_F(FileInfoTest, FieldsHaveTheirFontsAndColours) {
   TForm3 window;
   for (QLabel* heading : {window.Label1, window.Label7, window.Label2, window.Label5}) {
-    EXPECT_EQ(heading->font().family(), QStringLiteral("Verdana")) << heading->objectName().toStdString();
+    EXPECT_EQ(heading->font().family(), QStringLiteral("Verdana"))
+        << heading->objectName().toStdString();
     EXPECT_EQ(heading->font().pixelSize(), 12);
     EXPECT_EQ(heading->palette().color(QPalette::WindowText), QColor(Qt::white));
   }
@@ -289,8 +289,8 @@ TEST_F(FileInfoTest, BackgroundPictureOnlyWhenBackgroundsAreOn) {
 // A left click on a control, as the platform delivers it.
 void Click(QWidget* target) {
   const QPointF inside(2, 2);
-  QMouseEvent press(QEvent::MouseButtonPress, inside, target->mapToGlobal(inside),
-                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent press(QEvent::MouseButtonPress, inside, target->mapToGlobal(inside), Qt::LeftButton,
+                    Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(target, &press);
   QMouseEvent release(QEvent::MouseButtonRelease, inside, target->mapToGlobal(inside),
                       Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
@@ -328,24 +328,32 @@ TEST_F(FileInfoTest, ClickAnywhereElseClosesTheWindow) {
   writePhoto(1, {100, 100});
   auto on = request("<n>a.txt</n><r>1 KB</r>", 1);
   on.backgrounds = true;
-  const auto probe = BuildFileInfo(on);
-  const QStringList names = {QStringLiteral("Form3"),  QStringLiteral("Panel3"),
-                             QStringLiteral("Image2"), QStringLiteral("Panel1"),
-                             QStringLiteral("Panel2"), QStringLiteral("Panel4"),
-                             QStringLiteral("Label1"), QStringLiteral("Label2"),
-                             QStringLiteral("Label3"), QStringLiteral("Label4"),
-                             QStringLiteral("Label5"), QStringLiteral("Label7"),
-                             QStringLiteral("Label8")};
+  const QStringList names = {
+      QStringLiteral("Form3"),  QStringLiteral("Panel3"), QStringLiteral("Image2"),
+      QStringLiteral("Panel1"), QStringLiteral("Panel2"), QStringLiteral("Panel4"),
+      QStringLiteral("Label1"), QStringLiteral("Label2"), QStringLiteral("Label3"),
+      QStringLiteral("Label4"), QStringLiteral("Label5"), QStringLiteral("Label7"),
+      QStringLiteral("Label8")};
   for (const QString& name : names) {
     const auto window = BuildFileInfo(on);
     window->show();
-    QWidget* target = name == window->objectName() ? window.get()
-                                                   : window->findChild<QWidget*>(name);
+    QWidget* target =
+        name == window->objectName() ? window.get() : window->findChild<QWidget*>(name);
     ASSERT_NE(target, nullptr) << name.toStdString();
     Click(target);
     EXPECT_FALSE(window->isVisible()) << name.toStdString();
     EXPECT_EQ(window->result(), QDialog::Rejected);
   }
+}
+
+TEST_F(FileInfoTest, ReleaseWithoutPressDoesNotClose) {
+  const auto window = BuildFileInfo(request("<n>a.txt</n>", -1));
+  window->show();
+  const QPointF inside(2, 2);
+  QMouseEvent release(QEvent::MouseButtonRelease, inside, window->mapToGlobal(inside),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(window->Label3, &release);
+  EXPECT_TRUE(window->isVisible());
 }
 
 TEST(FileInfoDisc, EachListHandsOverItsDisc) {
@@ -465,9 +473,8 @@ TEST_F(FileInfoHandlers, DoubleClickInTheListOpensTheWindow) {
   fill(form->ListBox1, "<n>Muzyka\\utwor.mp3</n>");
   form->ComboBox4->setCurrentIndex(1);
   form->RadioButton4->setChecked(true);
-  const auto seen = OpenAndClose([&] {
-    Q_EMIT form->ListBox1->doubleClicked(form->ListBox1->model()->index(0, 0));
-  });
+  const auto seen = OpenAndClose(
+      [&] { Q_EMIT form->ListBox1->doubleClicked(form->ListBox1->model()->index(0, 0)); });
   ASSERT_TRUE(seen);
   EXPECT_EQ(seen->name, QStringLiteral("utwor.mp3"));
   EXPECT_TRUE(seen->discBlock);
