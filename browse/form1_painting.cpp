@@ -5,17 +5,11 @@
 #include <charconv>
 
 #include "browse/catalog_list_delegate.h"
+#include "browse/list_colours.h"
 #include "shell/form1.h"
 
 namespace spinfolio {
 namespace {
-
-const QColor kDiscListColour(223, 225, 238);
-const QColor kContentListColour(216, 235, 235);
-const QColor kCategoryListColour(251, 227, 228);
-const QColor kContentFontColour(0, 64, 64);
-const QColor kNavy(0, 0, 128);
-const QColor kMaroon(128, 0, 0);
 
 // The disc index in line row of a result or member map; -1 when there is none.
 int MappedDisc(const Lines& map, int row) {
@@ -35,22 +29,22 @@ void TForm1::attachPainters() {
     return new CatalogListDelegate(kind, *this, background, font, this, contentList,
                                    std::move(discIndex));
   };
-  ComboBox1->setItemDelegate(delegate(Kind::Disc, kDiscListColour, kNavy));
-  ComboBox4->setItemDelegate(delegate(Kind::Disc, kDiscListColour, kNavy));
-  CheckListBox1->setItemDelegate(delegate(Kind::Disc, kContentListColour, kContentFontColour));
-  ListBox3->setItemDelegate(delegate(Kind::Disc, kDiscListColour, kNavy, 0, [this](int row) {
+  ComboBox1->setItemDelegate(delegate(Kind::Disc, kDiscListColour, kDiscListFontColour));
+  ComboBox4->setItemDelegate(delegate(Kind::Disc, kDiscListColour, kDiscListFontColour));
+  CheckListBox1->setItemDelegate(delegate(Kind::Disc, kContentListColour, kContentListFontColour));
+  ListBox3->setItemDelegate(delegate(Kind::Disc, kDiscListColour, kDiscListFontColour, 0, [this](int row) {
     return MappedDisc(searchResultMap_, row);
   }));
-  ListBox5->setItemDelegate(delegate(Kind::Disc, kDiscListColour, kNavy, 0, [this](int row) {
+  ListBox5->setItemDelegate(delegate(Kind::Disc, kDiscListColour, kDiscListFontColour, 0, [this](int row) {
     return MappedDisc(categoryMemberMap_, row);
   }));
-  ListBox2->setItemDelegate(delegate(Kind::Content, kContentListColour, kContentFontColour, 0));
-  ListBox6->setItemDelegate(delegate(Kind::Content, kContentListColour, kContentFontColour, 1));
+  ListBox2->setItemDelegate(delegate(Kind::Content, kContentListColour, kContentListFontColour, 0));
+  ListBox6->setItemDelegate(delegate(Kind::Content, kContentListColour, kContentListFontColour, 1));
   ListBox4->setItemDelegate(
-      delegate(Kind::SearchContent, kContentListColour, kContentFontColour, 2));
-  ListBox1->setItemDelegate(delegate(Kind::Content, kContentListColour, kContentFontColour, 3));
-  ComboBox2->setItemDelegate(delegate(Kind::Category, kCategoryListColour, kMaroon));
-  ListBox7->setItemDelegate(delegate(Kind::Category, kCategoryListColour, kMaroon));
+      delegate(Kind::SearchContent, kContentListColour, kContentListFontColour, 2));
+  ListBox1->setItemDelegate(delegate(Kind::Content, kContentListColour, kContentListFontColour, 3));
+  ComboBox2->setItemDelegate(delegate(Kind::Category, kCategoryListColour, kCategoryListFontColour));
+  ListBox7->setItemDelegate(delegate(Kind::Category, kCategoryListColour, kCategoryListFontColour));
 }
 
 }  // namespace spinfolio

@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "browse/catalog_list_delegate.h"
+#include "browse/list_colours.h"
 #include "resources/pictures.h"
 #include "shell/form1.h"
 #include "shell/line_list_model.h"
@@ -23,12 +24,6 @@ namespace {
 
 constexpr int kRowHeight = 17;
 const QColor kPageColour(142, 171, 229);
-const QColor kDiscListColour(223, 225, 238);
-const QColor kContentListColour(216, 235, 235);
-const QColor kCategoryListColour(251, 227, 228);
-const QColor kContentFontColour(0, 64, 64);
-const QColor kNavy(0, 0, 128);
-const QColor kMaroon(128, 0, 0);
 
 template <typename Widget>
 Widget* Named(Widget* widget, const char* name) {
@@ -155,26 +150,26 @@ void TForm1::buildBrowsePage() {
   GroupBox5 = Group(Panel14, "GroupBox5", {8, 6, 626, 56});
   Label18 = CaptionTwin(Panel14, "Label18", GroupBox5);
   ComboBox1 = Chooser(GroupBox5, "ComboBox1", discLinesBrowse_, {10, 22, 606, 24},
-                      kDiscListColour, kNavy, "Verdana");
+                      kDiscListColour, kDiscListFontColour, "Verdana");
   GroupBox6 = Group(Panel14, "GroupBox6", {8, 68, 626, 313});
   Label19 = CaptionTwin(Panel14, "Label19", GroupBox6);
   ListBox2 = List(GroupBox6, "ListBox2", browseContent_, {10, 22, 606, 281}, true,
-                  kContentListColour, kContentFontColour, "Verdana");
+                  kContentListColour, kContentListFontColour, "Verdana");
 }
 
 void TForm1::buildCategoriesPage() {
   GroupBox4 = Group(Panel15, "GroupBox4", {8, 6, 626, 56});
   Label22 = CaptionTwin(Panel15, "Label22", GroupBox4);
   ComboBox2 = Chooser(GroupBox4, "ComboBox2", categoryLinesBrowse_, {10, 22, 606, 24},
-                      kCategoryListColour, kMaroon, "Arial");
+                      kCategoryListColour, kCategoryListFontColour, "Arial");
   GroupBox2 = Group(Panel15, "GroupBox2", {8, 68, 246, 313});
   Label23 = CaptionTwin(Panel15, "Label23", GroupBox2);
   ListBox5 = List(GroupBox2, "ListBox5", categoryMembers_, {10, 22, 226, 281}, false,
-                  kDiscListColour, kNavy, "Arial");
+                  kDiscListColour, kDiscListFontColour, "Arial");
   GroupBox3 = Group(Panel15, "GroupBox3", {260, 68, 374, 313});
   Label24 = CaptionTwin(Panel15, "Label24", GroupBox3);
   ListBox6 = List(GroupBox3, "ListBox6", categoryContent_, {10, 22, 354, 281}, true,
-                  kContentListColour, kContentFontColour, "Arial");
+                  kContentListColour, kContentListFontColour, "Arial");
 }
 
 void TForm1::buildSearchPage() {
@@ -194,11 +189,11 @@ void TForm1::buildSearchPage() {
   GroupBox8 = Group(Panel16, "GroupBox8", {8, 90, 246, 291});
   Label21 = CaptionTwin(Panel16, "Label21", GroupBox8);
   ListBox3 = List(GroupBox8, "ListBox3", searchDiscs_, {10, 22, 226, 259}, false,
-                  kDiscListColour, kNavy, "Arial");
+                  kDiscListColour, kDiscListFontColour, "Arial");
   GroupBox7 = Group(Panel16, "GroupBox7", {260, 90, 374, 291});
   Label28 = CaptionTwin(Panel16, "Label28", GroupBox7);
   ListBox4 = List(GroupBox7, "ListBox4", searchContent_, {10, 22, 354, 259}, true,
-                  kContentListColour, kContentFontColour, "Arial");
+                  kContentListColour, kContentListFontColour, "Arial");
 }
 
 void TForm1::buildManagementPage() {
@@ -239,7 +234,7 @@ void TForm1::buildDiscView() {
   Label16 = Named(new QLabel(Panel19), "Label16");
   Label16->setGeometry(12, 56, 60, 20);
   ComboBox4 = Chooser(Panel19, "ComboBox4", discLinesManage_, {76, 54, 554, 24}, kDiscListColour,
-                      kNavy, "Arial");
+                      kDiscListFontColour, "Arial");
   ComboBox4->setEnabled(false);
   Label16->setEnabled(false);
 
@@ -272,18 +267,18 @@ void TForm1::buildDiscView() {
     hidden->hide();
   }
   ListBox1 = List(Panel19, "ListBox1", pendingContent_, {12, 140, 618, 218}, true,
-                  kContentListColour, kContentFontColour, "Arial");
+                  kContentListColour, kContentListFontColour, "Arial");
 }
 
 void TForm1::buildCategoryView() {
   GroupBox10 = Group(Panel20, "GroupBox10", {8, 6, 290, 355});
   Label25 = CaptionTwin(Panel20, "Label25", GroupBox10);
   ListBox7 = List(GroupBox10, "ListBox7", categoryLinesManage_, {10, 22, 270, 323}, false,
-                  kCategoryListColour, kMaroon, "Arial");
+                  kCategoryListColour, kCategoryListFontColour, "Arial");
   GroupBox11 = Group(Panel20, "GroupBox11", {304, 6, 330, 317});
   Label26 = CaptionTwin(Panel20, "Label26", GroupBox11);
   CheckListBox1 = List(GroupBox11, "CheckListBox1", categoryDiscs_, {10, 22, 310, 285}, false,
-                       kContentListColour, kContentFontColour, "Arial");
+                       kContentListColour, kContentListFontColour, "Arial");
   BitBtn8 = Button(Panel20, "BitBtn8", {514, 329, 120, 28});
   BitBtn8->setIcon(QIcon(IconStripIcon(2)));
   BitBtn8->setToolTip(QStringLiteral("Zapisz wybrane płyty do kategorii"));
