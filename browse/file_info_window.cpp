@@ -15,6 +15,7 @@
 #include "common/text_file.h"
 #include "platform/code_page.h"
 #include "shell/string_table.h"
+#include "shell/named.h"
 
 namespace spinfolio {
 namespace {
@@ -24,12 +25,6 @@ const QColor kHeadingColour(Qt::white);
 const QColor kValueColour(255, 255, 0);
 
 constexpr int kPhotoSide = 169;
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 QFont PixelFont(const char* family, int pixels) {
   QFont font(QString::fromLatin1(family));

@@ -17,6 +17,7 @@
 #include "shell/radio_group.h"
 #include "shell/tab_look.h"
 #include "shell/window_shape.h"
+#include "shell/named.h"
 
 namespace spinfolio {
 namespace {
@@ -29,12 +30,6 @@ constexpr int kTabTop = 23;
 constexpr int kTabHeight = 22;
 // Designed widths of the five active tab looks, in page order.
 constexpr int kTabWidths[] = {110, 110, 130, 110, 110};
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 void Fill(QWidget* widget, const QColor& colour) {
   widget->setAutoFillBackground(true);

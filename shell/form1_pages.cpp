@@ -18,18 +18,13 @@
 #include "shell/line_list_model.h"
 #include "shell/picture_button.h"
 #include "shell/radio_group.h"
+#include "shell/named.h"
 
 namespace spinfolio {
 namespace {
 
 constexpr int kRowHeight = 17;
 const QColor kPageColour(142, 171, 229);
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 QWidget* MakePage(QWidget* parent, const char* name, const char* background) {
   auto* page = Named(new QWidget(parent), name);
