@@ -87,8 +87,7 @@ class ContainerReader {
   bool copyMember(const Record& record) {
     const bool kept = IsSafeMemberName(record.name);
     if (kept) {
-      files_.startFile((IsPhotoMember(record.name) ? photoFolder_ : catalogFolder_) +
-                       record.name);
+      files_.startFile((IsPhotoMember(record.name) ? photoFolder_ : catalogFolder_) + record.name);
     }
     std::int64_t left = std::max<std::int64_t>(record.size, 0);
     while (left > 0) {

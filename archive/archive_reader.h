@@ -8,10 +8,10 @@
 namespace spinfolio::archive {
 
 enum class OpenOutcome {
-  Opened,      // every member was unpacked
-  NewCatalog,  // no archive there: empty "plyty" and "kat"
-  OlderLayout, // not an ".sfa" path: handed to the import of older catalogs
-  Damaged,     // unpacked what could be; the user was told and the archive copied aside
+  Opened,       // every member was unpacked
+  NewCatalog,   // no archive there: empty "plyty" and "kat"
+  OlderLayout,  // not an ".sfa" path: handed to the import of older catalogs
+  Damaged,      // unpacked what could be; the user was told and the archive copied aside
 };
 
 /// Makes the catalog folder and the photo folder and fills them from the archive. A damaged

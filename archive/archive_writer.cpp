@@ -23,9 +23,7 @@ namespace {
 
 constexpr char kTemporarySuffix[] = ".saving";
 
-int LineCount(const std::string& file) {
-  return static_cast<int>(ReadLinesOrEmpty(file).size());
-}
+int LineCount(const std::string& file) { return static_cast<int>(ReadLinesOrEmpty(file).size()); }
 
 std::int64_t SizeOf(const std::string& file) {
   const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));

@@ -77,8 +77,8 @@ void BackgroundFileWriter::run() {
       busy_ = true;
     }
     if (!task.path.empty()) {
-      file = FileDescriptor(
-          ::open(task.path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+      file =
+          FileDescriptor(::open(task.path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
     } else if (task.buffer < 0) {
       file = FileDescriptor();
     }

@@ -41,8 +41,7 @@ PACKHOLD_EXPORT void* _Form7 = nullptr;
 
 PACKHOLD_EXPORT void _SaveArch(int closeCatalog, int level, const char* title,
                                const char* archivePath, const char* tempRoot,
-                               const char* catalogFolderName, int languageIndex,
-                               int photosInside) {
+                               const char* catalogFolderName, int languageIndex, int photosInside) {
   SaveArchiveRequest arguments;
   arguments.closeCatalog = Truth(closeCatalog);
   arguments.level = level;

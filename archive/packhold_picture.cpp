@@ -1,7 +1,5 @@
 #include "archive/packhold_picture.h"
 
-#include "resources/drawing/canvas.h"
-
 #include <QConicalGradient>
 #include <QLinearGradient>
 #include <QPainter>
@@ -10,6 +8,8 @@
 #include <QRadialGradient>
 #include <algorithm>
 #include <initializer_list>
+
+#include "resources/drawing/canvas.h"
 
 namespace spinfolio::archive {
 namespace {

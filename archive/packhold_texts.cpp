@@ -7,14 +7,10 @@ namespace {
 
 const std::map<int, std::string>& Table() {
   static const std::map<int, std::string> table = {
-      {326, "P r o s z ę   c z e k a ć"},
-      {426, "P l e a s e   w a i t"},
-      {327, "Twa otwieranie archiwum"},
-      {427, "Loading CD archive"},
-      {328, "Trwa zapisywanie archiwum"},
-      {428, "Saving CD archive"},
-      {329, "Trwa konwersja bazy danych"},
-      {429, "Converting archive data"},
+      {326, "P r o s z ę   c z e k a ć"},  {426, "P l e a s e   w a i t"},
+      {327, "Twa otwieranie archiwum"},    {427, "Loading CD archive"},
+      {328, "Trwa zapisywanie archiwum"},  {428, "Saving CD archive"},
+      {329, "Trwa konwersja bazy danych"}, {429, "Converting archive data"},
   };
   return table;
 }

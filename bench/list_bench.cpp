@@ -12,9 +12,9 @@
 #include <string>
 
 #include "platform/clock.h"
+#include "platform/qt_dialogs.h"
 #include "shell/form1.h"
 #include "shell/line_list_model.h"
-#include "platform/qt_dialogs.h"
 
 namespace {
 
@@ -42,8 +42,8 @@ spinfolio::Lines ContentList(int entries) {
   lines.reserve(static_cast<std::size_t>(entries));
   for (int i = 0; i < entries; ++i) {
     lines.push_back("<n>Folder" + std::to_string(i % 97) + "\\Sub" + std::to_string(i % 13) +
-                    "\\file_" + std::to_string(i) + (i % 3 == 0 ? ".avi" : ".mp3") +
-                    "</n><r>" + std::to_string(i % 1000) + ".50 KB</r>");
+                    "\\file_" + std::to_string(i) + (i % 3 == 0 ? ".avi" : ".mp3") + "</n><r>" +
+                    std::to_string(i % 1000) + ".50 KB</r>");
   }
   return lines;
 }

@@ -3,8 +3,8 @@
 //
 //   photo_bench [--runs N]
 
-#include <QGuiApplication>
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstdio>

@@ -51,9 +51,7 @@ class PainterCanvas final : public ListCanvas {
     font_.setPointSize(std::max(1, points));
     painter_.setFont(font_);
   }
-  void drawIcon(int slot, QPoint topLeft) override {
-    painter_.drawPixmap(topLeft, IconSlot(slot));
-  }
+  void drawIcon(int slot, QPoint topLeft) override { painter_.drawPixmap(topLeft, IconSlot(slot)); }
 
  private:
   QPainter& painter_;
@@ -78,8 +76,7 @@ CatalogListDelegate::CatalogListDelegate(Kind kind, const TForm1& form, QColor b
       contentList_(contentList),
       discIndex_(std::move(discIndex)) {}
 
-QSize CatalogListDelegate::sizeHint(const QStyleOptionViewItem& option,
-                                    const QModelIndex&) const {
+QSize CatalogListDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
   return {option.rect.width(), kRowHeight};
 }
 
@@ -131,12 +128,12 @@ void OwnerDrawnComboBox::paintEvent(QPaintEvent*) {
   if (currentIndex() < 0) return;
   QStyleOptionViewItem item;
   item.initFrom(this);
-  item.rect = style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField,
-                                      this);
+  item.rect =
+      style()->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, this);
   item.font = font();
   item.state &= ~QStyle::State_Selected;
-  itemDelegate()->paint(&painter, item, model()->index(currentIndex(), modelColumn(),
-                                                      rootModelIndex()));
+  itemDelegate()->paint(&painter, item,
+                        model()->index(currentIndex(), modelColumn(), rootModelIndex()));
 }
 
 }  // namespace spinfolio

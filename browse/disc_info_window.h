@@ -18,7 +18,7 @@ struct DiscInfoContent {
   QImage photo;                        // fitted into the photo block; null: no photo block
   std::optional<QString> description;  // the description's lines joined with CR LF
   bool lent = false;
-  QString borrower;                    // empty: no borrower lines
+  QString borrower;  // empty: no borrower lines
 
   /// Nothing to show: the disc gets no window.
   bool empty() const { return photo.isNull() && !description && !lent; }
@@ -65,13 +65,13 @@ class TForm5 final : public QWidget {
 
   // Controls, named as the program names them (also their objectName). A removed control is
   // destroyed and its member set to null.
-  QFrame* Panel1;   // fills the window
-  QLabel* Label1;   // heading
-  QLabel* Image1;   // photo
-  QLabel* Label2;   // description
-  QLabel* Label3;   // lent heading
-  QLabel* Label4;   // borrower heading
-  QLabel* Label5;   // borrower
+  QFrame* Panel1;  // fills the window
+  QLabel* Label1;  // heading
+  QLabel* Image1;  // photo
+  QLabel* Label2;  // description
+  QLabel* Label3;  // lent heading
+  QLabel* Label4;  // borrower heading
+  QLabel* Label5;  // borrower
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -14,8 +14,8 @@
 #include "common/catalog_names.h"
 #include "common/text_file.h"
 #include "platform/code_page.h"
-#include "shell/string_table.h"
 #include "shell/named.h"
+#include "shell/string_table.h"
 
 namespace spinfolio {
 namespace {

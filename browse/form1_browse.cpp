@@ -46,14 +46,14 @@ void TForm1::PopupMenu2Popup() {
 void TForm1::Wywietlrozmiaryplikw1Click() {
   const auto list = static_cast<std::size_t>(shownContentList());
   displayFlags_[list] = Wywietlrozmiaryplikw1->isChecked() ? displayFlags_[list] & ~kSizesHidden
-                                                          : displayFlags_[list] | kSizesHidden;
+                                                           : displayFlags_[list] | kSizesHidden;
   contentListView(static_cast<int>(list))->viewport()->update();
 }
 
 void TForm1::Tylkonazwapliku1Click() {
   const auto list = static_cast<std::size_t>(shownContentList());
   displayFlags_[list] = Tylkonazwapliku1->isChecked() ? displayFlags_[list] & ~kPathsHidden
-                                                     : displayFlags_[list] | kPathsHidden;
+                                                      : displayFlags_[list] | kPathsHidden;
   contentListView(static_cast<int>(list))->viewport()->update();
 }
 

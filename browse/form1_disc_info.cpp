@@ -14,10 +14,9 @@ void TForm1::ShowDiscInfo(int disc) {
   DestroyDiscInfo();
   if (disc < 0 || disc >= ComboBox1->count()) return;
   const QByteArray entry = ComboBox1->itemData(disc, LineListModel::RawLineRole).toByteArray();
-  DiscInfoContent content =
-      ReadDiscInfo(location_.catalogFolder(), location_.PhotoFolder, disc,
-                   std::string_view(entry.constData(), static_cast<size_t>(entry.size())),
-                   devicePixelRatioF());
+  DiscInfoContent content = ReadDiscInfo(
+      location_.catalogFolder(), location_.PhotoFolder, disc,
+      std::string_view(entry.constData(), static_cast<size_t>(entry.size())), devicePixelRatioF());
   if (content.empty()) return;
   discInfo_ = new TForm5(this, languageIndex_);
   discInfo_->Fill(std::move(content));

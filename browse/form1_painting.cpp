@@ -32,18 +32,19 @@ void TForm1::attachPainters() {
   ComboBox1->setItemDelegate(delegate(Kind::Disc, kDiscListColour, kDiscListFontColour));
   ComboBox4->setItemDelegate(delegate(Kind::Disc, kDiscListColour, kDiscListFontColour));
   CheckListBox1->setItemDelegate(delegate(Kind::Disc, kContentListColour, kContentListFontColour));
-  ListBox3->setItemDelegate(delegate(Kind::Disc, kDiscListColour, kDiscListFontColour, 0, [this](int row) {
-    return MappedDisc(searchResultMap_, row);
-  }));
-  ListBox5->setItemDelegate(delegate(Kind::Disc, kDiscListColour, kDiscListFontColour, 0, [this](int row) {
-    return MappedDisc(categoryMemberMap_, row);
-  }));
+  ListBox3->setItemDelegate(
+      delegate(Kind::Disc, kDiscListColour, kDiscListFontColour, 0,
+               [this](int row) { return MappedDisc(searchResultMap_, row); }));
+  ListBox5->setItemDelegate(
+      delegate(Kind::Disc, kDiscListColour, kDiscListFontColour, 0,
+               [this](int row) { return MappedDisc(categoryMemberMap_, row); }));
   ListBox2->setItemDelegate(delegate(Kind::Content, kContentListColour, kContentListFontColour, 0));
   ListBox6->setItemDelegate(delegate(Kind::Content, kContentListColour, kContentListFontColour, 1));
   ListBox4->setItemDelegate(
       delegate(Kind::SearchContent, kContentListColour, kContentListFontColour, 2));
   ListBox1->setItemDelegate(delegate(Kind::Content, kContentListColour, kContentListFontColour, 3));
-  ComboBox2->setItemDelegate(delegate(Kind::Category, kCategoryListColour, kCategoryListFontColour));
+  ComboBox2->setItemDelegate(
+      delegate(Kind::Category, kCategoryListColour, kCategoryListFontColour));
   ListBox7->setItemDelegate(delegate(Kind::Category, kCategoryListColour, kCategoryListFontColour));
 }
 

@@ -30,25 +30,21 @@ LibraryCall WithEntry(const std::string& programFolder, const char* libraryFile,
 }  // namespace
 
 LibraryCall CallSaveArch(const std::string& programFolder, const SaveArchiveRequest& request) {
-  return WithEntry<SaveArchFunction>(programFolder, kPackholdLibrary, "_SaveArch",
-                                     [&request](SaveArchFunction* saveArch) {
-                                       saveArch(request.closeCatalog ? 1 : 0, request.level,
-                                                request.title.c_str(), request.archivePath.c_str(),
-                                                request.tempRoot.c_str(),
-                                                request.catalogFolderName.c_str(),
-                                                request.languageIndex,
-                                                request.photosInside ? 1 : 0);
-                                     });
+  return WithEntry<SaveArchFunction>(
+      programFolder, kPackholdLibrary, "_SaveArch", [&request](SaveArchFunction* saveArch) {
+        saveArch(request.closeCatalog ? 1 : 0, request.level, request.title.c_str(),
+                 request.archivePath.c_str(), request.tempRoot.c_str(),
+                 request.catalogFolderName.c_str(), request.languageIndex,
+                 request.photosInside ? 1 : 0);
+      });
 }
 
 LibraryCall CallOpenArch(const std::string& programFolder, const OpenArchiveRequest& request) {
-  return WithEntry<OpenArchFunction>(programFolder, kPackholdLibrary, "_OpenArch",
-                                     [&request](OpenArchFunction* openArch) {
-                                       openArch(request.archivePath.c_str(),
-                                                request.tempRoot.c_str(),
-                                                request.catalogFolderName.c_str(),
-                                                request.languageIndex);
-                                     });
+  return WithEntry<OpenArchFunction>(
+      programFolder, kPackholdLibrary, "_OpenArch", [&request](OpenArchFunction* openArch) {
+        openArch(request.archivePath.c_str(), request.tempRoot.c_str(),
+                 request.catalogFolderName.c_str(), request.languageIndex);
+      });
 }
 
 VersionCheck CallVersionCheck(const std::string& programFolder, int languageIndex) {

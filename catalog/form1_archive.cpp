@@ -12,7 +12,7 @@ namespace spinfolio {
 
 void TForm1::LoadCatalog() {
   const OpenArchiveRequest request{location_.ArchivePath, location_.TempRoot,
-                            location_.CatalogFolderName, languageIndex_};
+                                   location_.CatalogFolderName, languageIndex_};
   const LibraryCall call = CallOpenArch(context_.programFolder, request);
   if (call == LibraryCall::LibraryMissing) warnMissingLibrary(kPackholdLibrary);
   if (call == LibraryCall::Done) LoadCatalogLists();

@@ -50,9 +50,9 @@ TForm1::StartResult TForm1::FormCreate() {
   titleBase_ = Label2->text();
 
   if (!instanceLock_.tryAcquire(context_.lockFile)) {
-    context_.dialogs->showMessage(this, {QStringLiteral("Program already started"),
-                                         QStringLiteral("Spinfolio"), MessageIcon::None,
-                                         MessageButtons::Ok});
+    context_.dialogs->showMessage(
+        this, {QStringLiteral("Program already started"), QStringLiteral("Spinfolio"),
+               MessageIcon::None, MessageButtons::Ok});
     closed_ = true;  // nothing was opened, so there is nothing to shut down
     return StartResult::End;
   }
@@ -185,8 +185,8 @@ void TForm1::LoadCatalogLists() {
 
   pendingContent_->clear();
   Edit3->clear();
-  for (LineListModel* list : {browseContent_, searchDiscs_, searchContent_, categoryMembers_,
-                              categoryContent_}) {
+  for (LineListModel* list :
+       {browseContent_, searchDiscs_, searchContent_, categoryMembers_, categoryContent_}) {
     list->clear();
   }
 }
@@ -231,8 +231,8 @@ void TForm1::FormClose() {
 }
 
 void TForm1::showError(const QString& text) {
-  context_.dialogs->showMessage(this, {text, QStringLiteral("Spinfolio"), MessageIcon::Error,
-                                       MessageButtons::Ok});
+  context_.dialogs->showMessage(
+      this, {text, QStringLiteral("Spinfolio"), MessageIcon::Error, MessageButtons::Ok});
 }
 
 void TForm1::showIniWriteError(const IniWriteError& error) {

@@ -78,8 +78,8 @@ StartupSettings ReadStartupSettings(const IniFile& ini, const SettingsContext& c
   s.compressionItem = ItemOrNone(ini.readInteger(kOptions, "Met Kompresji", 0), 4);
   s.ejectItem = ItemOrNone(ini.readInteger(kOptions, "Wysun", 0), 3);
   if (ini.sectionExists(kPosition)) {
-    s.windowPosition =
-        WindowPosition{ini.readInteger(kPosition, "Poziomo", 10), ini.readInteger(kPosition, "Pionowo", 10)};
+    s.windowPosition = WindowPosition{ini.readInteger(kPosition, "Poziomo", 10),
+                                      ini.readInteger(kPosition, "Pionowo", 10)};
   }
   s.versionCheck = ini.readBool(kOptions, "Wersja", true);
   s.languageIndex = ini.readInteger(kOptions, "Jezyk", 0) == 1 ? 1 : 0;
@@ -119,8 +119,7 @@ void WriteExitSettings(IniFile& ini, const ExitSettings& settings) {
 
 std::string ReadArchivePathSetting(const IniFile& ini, const std::string& settingsFolder,
                                    const CodePage& codePage) {
-  return codePage.toNative(
-      ini.readString(kPaths, "Archiwa", codePage.fromNative(settingsFolder)));
+  return codePage.toNative(ini.readString(kPaths, "Archiwa", codePage.fromNative(settingsFolder)));
 }
 
 void WriteArchivePathSetting(IniFile& ini, const std::string& archivePath,

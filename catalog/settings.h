@@ -38,12 +38,12 @@ struct WindowPosition {
 struct StartupSettings {
   DriveKinds driveKinds{};
   DisplayFlags displayFlags{};
-  std::string driveRoot;   // file-system text
-  std::string tempRoot;    // file-system text, ends in "/"
+  std::string driveRoot;  // file-system text
+  std::string tempRoot;   // file-system text, ends in "/"
   bool photosInside = true;
-  int archivingMoment = 0;  // 0 at exit, 1 after every change
-  int compressionItem = 0;  // item of the compression box, -1 for none
-  int ejectItem = 0;        // item of the eject box, -1 for none
+  int archivingMoment = 0;                       // 0 at exit, 1 after every change
+  int compressionItem = 0;                       // item of the compression box, -1 for none
+  int ejectItem = 0;                             // item of the eject box, -1 for none
   std::optional<WindowPosition> windowPosition;  // present while "Polozenie" exists
   bool versionCheck = true;
   int languageIndex = 0;  // 0 English, 1 Polish

@@ -3,9 +3,9 @@
 namespace spinfolio {
 
 MessageRequest MissingLibraryWarning(const QString& libraryFileName) {
-  return {QStringLiteral("Nie znaleziono wymaganej biblioteki '") + libraryFileName +
-              QLatin1Char('\''),
-          QStringLiteral("Ostrzeżenie"), MessageIcon::Warning, MessageButtons::Ok};
+  return {
+      QStringLiteral("Nie znaleziono wymaganej biblioteki '") + libraryFileName + QLatin1Char('\''),
+      QStringLiteral("Ostrzeżenie"), MessageIcon::Warning, MessageButtons::Ok};
 }
 
 }  // namespace spinfolio

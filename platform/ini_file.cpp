@@ -106,7 +106,8 @@ std::optional<int> ParseInteger(std::string_view text) {
   }
   if (text.empty()) return std::nullopt;
   long long magnitude = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
+  const auto [end, error] =
+      std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
   if (error != std::errc{} || end != text.data() + text.size() || magnitude < 0) {
     return std::nullopt;
   }
@@ -159,8 +160,7 @@ bool IniFile::sectionExists(std::string_view section) const {
   return false;
 }
 
-void IniFile::writeString(std::string_view section, std::string_view key,
-                          std::string_view value) {
+void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
   Lines lines = ReadLinesOrEmpty(file_);
   std::string line;
   line.append(key).append("=").append(value);

@@ -124,8 +124,8 @@ std::optional<QString> QtDialogs::chooseFileToSave(QWidget* owner,
 
 std::optional<QString> QtDialogs::chooseFolder(QWidget* owner, const FolderRequest& request) {
   if (unattended_) return std::nullopt;
-  const QString folder = QFileDialog::getExistingDirectory(owner, request.title,
-                                                           request.initialFolder);
+  const QString folder =
+      QFileDialog::getExistingDirectory(owner, request.title, request.initialFolder);
   if (folder.isEmpty()) return std::nullopt;
   return folder;
 }

@@ -63,16 +63,16 @@ TForm2::TForm2(int languageIndex, QWidget* mainWindow)
   const QColor navy(0, 0, 128);
   Label1 = AboutLabel(this, "Label1", QStringLiteral("Spinfolio v3.9.2"), {8, 10, 345, 34}, 24,
                       true, navy);
-  Label2 = AboutLabel(this, "Label2",
-                      english ? Text(278) : QStringLiteral("Autorem programu jest:"),
-                      {8, 54, 345, 18}, 12, false, Qt::black);
-  Label3 = AboutLabel(this, "Label3", QStringLiteral("Zespół programu Spinfolio"),
-                      {8, 72, 345, 20}, 14, true, Qt::black);
+  Label2 =
+      AboutLabel(this, "Label2", english ? Text(278) : QStringLiteral("Autorem programu jest:"),
+                 {8, 54, 345, 18}, 12, false, Qt::black);
+  Label3 = AboutLabel(this, "Label3", QStringLiteral("Zespół programu Spinfolio"), {8, 72, 345, 20},
+                      14, true, Qt::black);
   Label4 = AboutLabel(this, "Label4", MailAddress(), {8, 94, 345, 18}, 12, false, Qt::blue);
   Label7 = AboutLabel(this, "Label7", english ? Text(279) : QStringLiteral("Opis programu :"),
                       {8, 122, 345, 18}, 12, false, Qt::black);
-  Label5 = AboutLabel(this, "Label5", WebPage(languageIndex), {8, 140, 345, 18}, 12, false,
-                      Qt::blue);
+  Label5 =
+      AboutLabel(this, "Label5", WebPage(languageIndex), {8, 140, 345, 18}, 12, false, Qt::blue);
   Label6 = AboutLabel(this, "Label6",
                       english ? QStringLiteral("A cataloguer of CDs and DVDs for Linux")
                               : QStringLiteral("Katalog płyt CD i DVD dla systemu Linux"),

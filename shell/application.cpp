@@ -24,9 +24,9 @@ class SpinfolioApplication final : public QApplication {
     try {
       return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-      dialogs_.showMessage(activeWindow(), {QString::fromLocal8Bit(error.what()),
-                                            applicationDisplayName(), MessageIcon::Error,
-                                            MessageButtons::Ok});
+      dialogs_.showMessage(activeWindow(),
+                           {QString::fromLocal8Bit(error.what()), applicationDisplayName(),
+                            MessageIcon::Error, MessageButtons::Ok});
     }
     return false;
   }

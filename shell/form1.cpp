@@ -13,11 +13,11 @@
 
 #include "resources/pictures.h"
 #include "shell/line_list_model.h"
+#include "shell/named.h"
 #include "shell/picture_button.h"
 #include "shell/radio_group.h"
 #include "shell/tab_look.h"
 #include "shell/window_shape.h"
-#include "shell/named.h"
 
 namespace spinfolio {
 namespace {

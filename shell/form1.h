@@ -202,7 +202,7 @@ class TForm1 final : public QWidget {
   QPoint dragStart_;
   TForm5* discInfo_ = nullptr;  // owned by Qt's parent-child ownership while it exists
   std::string searchQuery_;
-  Lines searchResultMap_;   // line i: the disc index of row i of ListBox3
+  Lines searchResultMap_;    // line i: the disc index of row i of ListBox3
   Lines categoryMemberMap_;  // line i: the disc index of row i of ListBox5
   QString archiveSaveFilter_;
   QString archiveOpenFilter_;

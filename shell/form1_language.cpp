@@ -136,7 +136,8 @@ void TForm1::showTexts(int languageIndex) {
 
   GroupBox12->setTitle(pair("Plik archiwum :", "Archive file :"));
   Label14->setText(GroupBox12->title());
-  GroupBox12->setToolTip(pair("Plik z zawartością archiwum płyt", "File that cointains CD archive"));
+  GroupBox12->setToolTip(
+      pair("Plik z zawartością archiwum płyt", "File that cointains CD archive"));
   BitBtn4->setText(pair("Nowy", "New"));
   BitBtn5->setText(pair("Otwórz", "Open"));
   BitBtn6->setText(pair("Zapisz jako", "Save As"));
@@ -149,11 +150,11 @@ void TForm1::showTexts(int languageIndex) {
       "saved in current archive photo directory"));
   BitBtn10->setText(pair("Powiąż pliki *.sfa z programem", "Associate *.sfa files with program"));
   archiveSaveFilter_ = pair("Archiwa programu (*.sfa)|*.sfa", "Program archive (*.sfa)|*.sfa");
-  archiveOpenFilter_ =
-      pair("Archiwa programu (*.sfa)|*.sfa|Starsze pliki archiwum (*.sfz,data1.z,data2.z)|"
-           "*.sfz;data1.z;data2.z",
-           "Program archive (*.sfa)|*.sfa|Older program archive (*.sfz,data1.z,data2.z)|"
-           "*.sfz;data1.z;data2.z");
+  archiveOpenFilter_ = pair(
+      "Archiwa programu (*.sfa)|*.sfa|Starsze pliki archiwum (*.sfz,data1.z,data2.z)|"
+      "*.sfz;data1.z;data2.z",
+      "Program archive (*.sfa)|*.sfa|Older program archive (*.sfz,data1.z,data2.z)|"
+      "*.sfz;data1.z;data2.z");
 }
 
 }  // namespace spinfolio

@@ -12,8 +12,7 @@
 namespace spinfolio {
 namespace {
 
-QAction* Item(QMenu* menu, const char* name, int iconSlot = -1,
-              const QKeySequence& shortcut = {}) {
+QAction* Item(QMenu* menu, const char* name, int iconSlot = -1, const QKeySequence& shortcut = {}) {
   auto* action = menu->addAction(QString());
   action->setObjectName(QString::fromLatin1(name));
   if (iconSlot >= 0) action->setIcon(QIcon(IconStripIcon(iconSlot)));
@@ -62,8 +61,8 @@ void TForm1::buildMenus() {
   Sortujplikinalicie1 = Item(PopupMenu2, "Sortujplikinalicie1", 31);
   Przesuzaznaczoneplikiopozycjdogry1 = Item(PopupMenu2, "Przesuzaznaczoneplikiopozycjdogry1", 12,
                                             QKeySequence(Qt::CTRL | Qt::Key_Q));
-  Przesuzaznaczoneplikiopozycjwd1 = Item(PopupMenu2, "Przesuzaznaczoneplikiopozycjwd1", 13,
-                                         QKeySequence(Qt::CTRL | Qt::Key_W));
+  Przesuzaznaczoneplikiopozycjwd1 =
+      Item(PopupMenu2, "Przesuzaznaczoneplikiopozycjwd1", 13, QKeySequence(Qt::CTRL | Qt::Key_W));
   PopupMenu2->addSeparator();
   Eksportujzawartopytydoplikuhtml1 = Item(PopupMenu2, "Eksportujzawartopytydoplikuhtml1", 20);
   for (QWidget* list : {ListBox2, ListBox6, ListBox4, ListBox1}) Attach(list, PopupMenu2);

@@ -16,9 +16,9 @@
 #include "resources/pictures.h"
 #include "shell/form1.h"
 #include "shell/line_list_model.h"
+#include "shell/named.h"
 #include "shell/picture_button.h"
 #include "shell/radio_group.h"
-#include "shell/named.h"
 
 namespace spinfolio {
 namespace {
@@ -67,8 +67,7 @@ void Colour(QWidget* list, const QColor& background, const QColor& text, const c
 }
 
 QListView* List(QWidget* parent, const char* name, LineListModel* model, const QRect& geometry,
-                bool multiSelect, const QColor& background, const QColor& text,
-                const char* face) {
+                bool multiSelect, const QColor& background, const QColor& text, const char* face) {
   auto* list = Named(new QListView(parent), name);
   list->setModel(model);
   // Rows of one height keep lists of a million lines cheap to lay out and scroll.
@@ -144,8 +143,8 @@ void TForm1::buildPages() {
 void TForm1::buildBrowsePage() {
   GroupBox5 = Group(Panel14, "GroupBox5", {8, 6, 626, 56});
   Label18 = CaptionTwin(Panel14, "Label18", GroupBox5);
-  ComboBox1 = Chooser(GroupBox5, "ComboBox1", discLinesBrowse_, {10, 22, 606, 24},
-                      kDiscListColour, kDiscListFontColour, "Verdana");
+  ComboBox1 = Chooser(GroupBox5, "ComboBox1", discLinesBrowse_, {10, 22, 606, 24}, kDiscListColour,
+                      kDiscListFontColour, "Verdana");
   GroupBox6 = Group(Panel14, "GroupBox6", {8, 68, 626, 313});
   Label19 = CaptionTwin(Panel14, "Label19", GroupBox6);
   ListBox2 = List(GroupBox6, "ListBox2", browseContent_, {10, 22, 606, 281}, true,
@@ -183,8 +182,8 @@ void TForm1::buildSearchPage() {
   CheckBox2->setChecked(true);
   GroupBox8 = Group(Panel16, "GroupBox8", {8, 90, 246, 291});
   Label21 = CaptionTwin(Panel16, "Label21", GroupBox8);
-  ListBox3 = List(GroupBox8, "ListBox3", searchDiscs_, {10, 22, 226, 259}, false,
-                  kDiscListColour, kDiscListFontColour, "Arial");
+  ListBox3 = List(GroupBox8, "ListBox3", searchDiscs_, {10, 22, 226, 259}, false, kDiscListColour,
+                  kDiscListFontColour, "Arial");
   GroupBox7 = Group(Panel16, "GroupBox7", {260, 90, 374, 291});
   Label28 = CaptionTwin(Panel16, "Label28", GroupBox7);
   ListBox4 = List(GroupBox7, "ListBox4", searchContent_, {10, 22, 354, 259}, true,

@@ -1,7 +1,7 @@
 #pragma once
 
-// Drawing helpers shared by the pictures of the program and of the archive library: canvases, discs, pages, gears,
-// arrows, letters and the colour changes that make lit and greyed copies.
+// Drawing helpers shared by the pictures of the program and of the archive library: canvases,
+// discs, pages, gears, arrows, letters and the colour changes that make lit and greyed copies.
 
 #include <QColor>
 #include <QImage>

@@ -13,8 +13,8 @@
 #include <cstdio>
 
 #include "resources/drawing/canvas.h"
-#include "resources/generator/picture_groups.h"
 #include "resources/generator/contact_sheet.h"
+#include "resources/generator/picture_groups.h"
 
 namespace {
 

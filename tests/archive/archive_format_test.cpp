@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "archive/archive_format.h"
+
+#include <gtest/gtest.h>
 
 namespace spinfolio::archive {
 namespace {
@@ -17,7 +17,8 @@ TEST(ArchiveFormat, HeaderBytes) {
 
 TEST(ArchiveFormat, RecordBytesAndDecoding) {
   const RecordBytes record = EncodeRecord("cd12", 70000);
-  EXPECT_EQ(Bytes(record), std::string("cd12") + std::string(96, '\0') + std::string("\x70\x11\x01\x00", 4));
+  EXPECT_EQ(Bytes(record),
+            std::string("cd12") + std::string(96, '\0') + std::string("\x70\x11\x01\x00", 4));
   const Record decoded = DecodeRecord(record);
   EXPECT_EQ(decoded.name, "cd12");
   EXPECT_EQ(decoded.size, 70000);
@@ -41,7 +42,7 @@ TEST(ArchiveFormat, MemberNames) {
   for (const auto& [name, photo] : photos) EXPECT_EQ(IsPhotoMember(name), photo) << name;
 
   const std::pair<const char*, bool> safe[] = {
-      {"plyty", true}, {"cd0.jpg", true}, {"..x", true}, {"", false}, {".", false},
+      {"plyty", true}, {"cd0.jpg", true}, {"..x", true},  {"", false},     {".", false},
       {"..", false},   {"../kat", false}, {"a/b", false}, {"a\\b", false}, {"/etc", false}};
   for (const auto& [name, ok] : safe) EXPECT_EQ(IsSafeMemberName(name), ok) << name;
 }

@@ -1,8 +1,8 @@
 // Packing and unpacking a catalog of 200 MB keeps the peak resident memory of the process
 // under 64 MB: every file goes through fixed buffers, whatever its size.
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 

@@ -108,11 +108,10 @@ TEST_F(ArchiveFixture, ArchiveWithoutMembersLeavesNoCatalogFiles) {
 
 TEST_F(ArchiveFixture, NamesThatWouldLeaveTheirFolderAreSkipped) {
   const std::string outside = dir / "tmp/evil";
-  WriteFile(archive(),
-            Deflated(Header(8) + Member("../evil", "x") + Member("", "empty name") +
-                     Member(".", "dot") + Member("..", "dots") + Member("a/b", "slash") +
-                     Member("a\\b", "backslash") + Member("/etc/evil.jpg", "photo") +
-                     Member("plyty", "<n>kept</n>\r\n")));
+  WriteFile(archive(), Deflated(Header(8) + Member("../evil", "x") + Member("", "empty name") +
+                                Member(".", "dot") + Member("..", "dots") + Member("a/b", "slash") +
+                                Member("a\\b", "backslash") + Member("/etc/evil.jpg", "photo") +
+                                Member("plyty", "<n>kept</n>\r\n")));
   EXPECT_EQ(open(), OpenOutcome::Opened);
   EXPECT_FALSE(PathExists(outside));
   EXPECT_FALSE(PathExists(catalog() + "a\\b"));
@@ -136,15 +135,23 @@ TEST_F(ArchiveFixture, DamagedArchivesAreUnpackedAsFarAsTheyGoAndKept) {
   const std::string packed = Deflated(good + std::string(50000, 'z'));
   const std::vector<DamageCase> cases = {
       {"not zlib", "PK\x03\x04 not an archive of ours", "is not a program archive", {}},
-      {"stream cut short", packed.substr(0, packed.size() - 30),
-       "compressed data are damaged or cut short", {"plyty", "cd0"}},
-      {"a billion members", Deflated(Header(1000000000) + Member("plyty", "<n>A</n>\r\n")),
-       "data end before all the files", {"plyty"}},
-      {"a 2 GiB member", Deflated(Header(3) + Member("plyty", "<n>A</n>\r\n") +
-                                  Member("cd0", "short", 0x7FFFFFFF) + Member("kat", "")),
-       "data end before all the files", {"plyty", "cd0"}},
-      {"header cut short", Deflated(std::string("Spinfolio\0\0", 11)),
-       "data end before all the files", {}},
+      {"stream cut short",
+       packed.substr(0, packed.size() - 30),
+       "compressed data are damaged or cut short",
+       {"plyty", "cd0"}},
+      {"a billion members",
+       Deflated(Header(1000000000) + Member("plyty", "<n>A</n>\r\n")),
+       "data end before all the files",
+       {"plyty"}},
+      {"a 2 GiB member",
+       Deflated(Header(3) + Member("plyty", "<n>A</n>\r\n") + Member("cd0", "short", 0x7FFFFFFF) +
+                Member("kat", "")),
+       "data end before all the files",
+       {"plyty", "cd0"}},
+      {"header cut short",
+       Deflated(std::string("Spinfolio\0\0", 11)),
+       "data end before all the files",
+       {}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.label);

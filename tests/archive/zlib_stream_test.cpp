@@ -1,7 +1,8 @@
+#include "archive/zlib_stream.h"
+
 #include <gtest/gtest.h>
 #include <zlib.h>
 
-#include "archive/zlib_stream.h"
 #include "tests/support/temp_dir.h"
 
 namespace spinfolio::archive {

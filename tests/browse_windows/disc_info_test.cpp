@@ -352,12 +352,18 @@ TEST_F(DiscInfo, ClickOnTheWindowItsPanelOrAPlainLabelHidesIt) {
   form->show();
   const auto target = [](TForm5* window, int which) -> QWidget* {
     switch (which) {
-      case 0: return window;
-      case 1: return window->Panel1;
-      case 2: return window->Label1;
-      case 3: return window->Label3;
-      case 4: return window->Label4;
-      default: return window->Label5;
+      case 0:
+        return window;
+      case 1:
+        return window->Panel1;
+      case 2:
+        return window->Label1;
+      case 3:
+        return window->Label3;
+      case 4:
+        return window->Label4;
+      default:
+        return window->Label5;
     }
   };
   for (int which = 0; which < 6; ++which) {
@@ -405,7 +411,10 @@ TEST_F(DiscInfo, ClickOnThePhotoOpensThePhotoViewer) {
   QSizeF shown;
   bool seen = false;
   WithModalViewer(
-      form.get(), [window] { Click(window->Image1, {80, 80}); },
+      form.get(),
+      [window] {
+        Click(window->Image1, {80, 80});
+      },
       [&](QWidget* viewer) {
         auto* photoViewer = qobject_cast<TForm6*>(viewer);
         if (photoViewer == nullptr) {
@@ -437,7 +446,10 @@ TEST_F(DiscInfo, ClickOnTheDescriptionOpensTheDescriptionViewer) {
   QString text;
   bool seen = false;
   WithModalViewer(
-      form.get(), [window] { Click(window->Label2, {80, 80}); },
+      form.get(),
+      [window] {
+        Click(window->Label2, {80, 80});
+      },
       [&](QWidget* viewer) {
         auto* descriptionViewer = qobject_cast<TForm9*>(viewer);
         if (descriptionViewer == nullptr) {

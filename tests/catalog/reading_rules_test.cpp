@@ -1,7 +1,8 @@
+#include "catalog/reading_rules.h"
+
 #include <gtest/gtest.h>
 
 #include "catalog/catalog_files.h"
-#include "catalog/reading_rules.h"
 
 namespace spinfolio {
 namespace {
@@ -33,7 +34,7 @@ TEST(TagValue, TakesTheTextBetweenTheFirstTags) {
 
 TEST(DiscTypeOf, CountsOnlyATagOpeningTheEntry) {
   const std::pair<const char*, DiscType> cases[] = {
-      {"<f><n>x</n>", DiscType::Movies},   {"<z><n>x</n>", DiscType::Photos},
+      {"<f><n>x</n>", DiscType::Movies},    {"<z><n>x</n>", DiscType::Photos},
       {"<pr><n>x</n>", DiscType::Programs}, {"<m><n>x</n>", DiscType::Music},
       {"<n>x</n>", DiscType::NotSet},       {"<n><f>x</n>", DiscType::NotSet},
       {" <f><n>x</n>", DiscType::NotSet},   {"", DiscType::NotSet},

@@ -1,6 +1,7 @@
+#include "catalog/settings.h"
+
 #include <gtest/gtest.h>
 
-#include "catalog/settings.h"
 #include "common/file_ops.h"
 #include "tests/support/temp_dir.h"
 
@@ -20,8 +21,7 @@ class SettingsTest : public ::testing::Test {
   StartupSettings read(const std::string& ini, bool backdropPresent = false) {
     WriteFile(dir / "settings/spinfolio.ini", ini);
     const SettingsContext context{dir / "tmp/", dir / "settings/", backdropPresent};
-    return ReadStartupSettings(IniFile(dir / "settings/spinfolio.ini"), context,
-                               CodePage("UTF-8"));
+    return ReadStartupSettings(IniFile(dir / "settings/spinfolio.ini"), context, CodePage("UTF-8"));
   }
 
   TempDir dir;
@@ -81,7 +81,8 @@ TEST_F(SettingsTest, WindowPositionOnlyWhileTheSectionHasKeys) {
 }
 
 TEST_F(SettingsTest, ReadFilterTakesTheListOfItsKind) {
-  const ReadFilter readList = read("[Filtr]\nWlaczone=1\nListaW=jpg,\"a b\"\nListaP=exe\n").readFilter;
+  const ReadFilter readList =
+      read("[Filtr]\nWlaczone=1\nListaW=jpg,\"a b\"\nListaP=exe\n").readFilter;
   EXPECT_TRUE(readList.enabled);
   EXPECT_EQ(readList.extensions, (std::vector<std::string>{"jpg", "a b"}));
   const ReadFilter skipList =

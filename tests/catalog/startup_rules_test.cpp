@@ -1,6 +1,7 @@
+#include "catalog/startup_rules.h"
+
 #include <gtest/gtest.h>
 
-#include "catalog/startup_rules.h"
 #include "common/file_ops.h"
 #include "tests/support/temp_dir.h"
 
@@ -23,11 +24,12 @@ TEST(StartupRules, ArchiveArgumentsByLowerCasedExtension) {
   }
   MakeFolders(dir / "folder.sfa");
   const std::pair<std::string, bool> cases[] = {
-      {dir / "a.sfa", true},       {dir / "B.SFA", true},  {dir / "c.Sfa", true},
-      {dir / "d.txt", false},      {dir / "e.sfa.bak", false}, {dir / "sfa", false},
+      {dir / "a.sfa", true},        {dir / "B.SFA", true},       {dir / "c.Sfa", true},
+      {dir / "d.txt", false},       {dir / "e.sfa.bak", false},  {dir / "sfa", false},
       {dir / "missing.sfa", false}, {dir / "folder.sfa", false}, {"", false},
   };
-  for (const auto& [argument, taken] : cases) EXPECT_EQ(IsArchiveArgument(argument), taken) << argument;
+  for (const auto& [argument, taken] : cases)
+    EXPECT_EQ(IsArchiveArgument(argument), taken) << argument;
 }
 
 struct ChoiceCase {
@@ -40,7 +42,8 @@ TEST(StartupRules, AFolderOpensTheFirstCatalogFoundInIt) {
   const ChoiceCase cases[] = {
       {{}, "settings/spinfolio.sfa", "settings/spinfolio.sfa"},
       {{"spinfolio.sfa"}, "old/spinfolio.sfa", "old/spinfolio.sfa"},
-      {{"spinfolio.sfz", "spinfolio.sfa", "data1.z", "data2.z"}, "old/spinfolio.sfz",
+      {{"spinfolio.sfz", "spinfolio.sfa", "data1.z", "data2.z"},
+       "old/spinfolio.sfz",
        "old/spinfolio.sfa"},
       {{"data1.z", "data2.z", "spinfolio.sfa"}, "old/data1.z", "old/spinfolio.sfa"},
       {{"data1.z", "spinfolio.sfa"}, "old/spinfolio.sfa", "old/spinfolio.sfa"},

@@ -43,8 +43,7 @@ __attribute__((visibility("default"))) void _SaveArch(int closeCatalog, int leve
   if (photos) spinfolio::RemoveFolderTree(PhotoFolderOf(Text(archivePath)));
 }
 
-__attribute__((visibility("default"))) void _OpenArch(const char* archivePath,
-                                                      const char* tempRoot,
+__attribute__((visibility("default"))) void _OpenArch(const char* archivePath, const char* tempRoot,
                                                       const char* catalogFolderName,
                                                       int languageIndex) {
   Record({"_OpenArch", Text(archivePath), Text(tempRoot), Text(catalogFolderName),

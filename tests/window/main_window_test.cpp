@@ -1,14 +1,14 @@
 // The main window's shell: shape, tabs, pages, page switching and the two languages.
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QEnterEvent>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEnterEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QListView>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -58,8 +58,8 @@ TEST_F(StartupFixture, TabsAndPagesLieWhereTheyShould) {
     EXPECT_EQ(tabs[i].first->geometry(), expected[i]) << i;
     EXPECT_EQ(tabs[i].second->geometry(), expected[i]) << i;
   }
-  for (QWidget* page : {form->Panel14, form->Panel15, form->Panel16, form->Panel17,
-                        form->Panel18}) {
+  for (QWidget* page :
+       {form->Panel14, form->Panel15, form->Panel16, form->Panel17, form->Panel18}) {
     EXPECT_EQ(page->geometry(), QRect(1, 44, 642, 389));
     // Rounded, but for the square top-left corner.
     EXPECT_TRUE(page->mask().contains(QPoint(0, 0)));
@@ -167,8 +167,8 @@ TEST_F(StartupFixture, ManagementViewsSwitch) {
 
 TEST_F(StartupFixture, PictureButtonsLightUnderThePointerButGreyedCopiesDoNot) {
   auto form = makeForm();
-  PictureButton* buttons[] = {form->Image1,  form->Image2,  form->Image48, form->Image4,
-                              form->Image14, form->Image6,  form->Image12, form->Image10,
+  PictureButton* buttons[] = {form->Image1,  form->Image2, form->Image48, form->Image4,
+                              form->Image14, form->Image6, form->Image12, form->Image10,
                               form->Image16, form->Image49};
   for (PictureButton* button : buttons) {
     const QImage normal = button->pixmap().toImage();
@@ -181,8 +181,8 @@ TEST_F(StartupFixture, PictureButtonsLightUnderThePointerButGreyedCopiesDoNot) {
     QCoreApplication::sendEvent(button, &leave);
     EXPECT_EQ(button->pixmap().toImage(), normal);
   }
-  for (QLabel* greyed : {form->Image5, form->Image7, form->Image11, form->Image13,
-                         form->Image15, form->Image17, form->Image50}) {
+  for (QLabel* greyed : {form->Image5, form->Image7, form->Image11, form->Image13, form->Image15,
+                         form->Image17, form->Image50}) {
     EXPECT_EQ(qobject_cast<PictureButton*>(greyed), nullptr);
     EXPECT_FALSE(greyed->pixmap().isNull()) << greyed->objectName().toStdString();
   }
@@ -259,10 +259,10 @@ TEST_F(StartupFixture, EveryTextOfTheWindowInBothLanguages) {
        "Remove selected CD from catalogue"},
       {"GroupBox10", false, "Nazwa kategorii : ", "Category name : "},
       {"Label25", false, "Nazwa kategorii : ", "Category name : "},
-      {"GroupBox11", false, "Wybierz płyty do dodania do kategorii : ",
-       "Choose CDs for this category : "},
-      {"Label26", false, "Wybierz płyty do dodania do kategorii : ",
-       "Choose CDs for this category : "},
+      {"GroupBox11", false,
+       "Wybierz płyty do dodania do kategorii : ", "Choose CDs for this category : "},
+      {"Label26", false,
+       "Wybierz płyty do dodania do kategorii : ", "Choose CDs for this category : "},
       {"BitBtn8", false, "Zapisz", "Save"},
       {"GroupBox1", false, "Napęd wczytywania danych : ", "CD drive : "},
       {"Label17", false, "Napęd wczytywania danych : ", "CD drive : "},
@@ -274,10 +274,10 @@ TEST_F(StartupFixture, EveryTextOfTheWindowInBothLanguages) {
       {"Label27", false, "Metoda kompresji archiwum : ", "Archive compression : "},
       {"GroupBox13", true, "Wybierz sposób kompresji zarchiwizowanych plików katalogu",
        "Choose program archives compression"},
-      {"GroupBox15", false, "Ścieżka do katalogu z tymczasowymi plikami programu :",
-       "Program temporary files :"},
-      {"Label15", false, "Ścieżka do katalogu z tymczasowymi plikami programu :",
-       "Program temporary files :"},
+      {"GroupBox15", false,
+       "Ścieżka do katalogu z tymczasowymi plikami programu :", "Program temporary files :"},
+      {"Label15", false,
+       "Ścieżka do katalogu z tymczasowymi plikami programu :", "Program temporary files :"},
       {"GroupBox15", true,
        "Katalog w którym program będzie zapisywał zmiany podczas działania (domyślnie katalog "
        "programu Spinfolio)",

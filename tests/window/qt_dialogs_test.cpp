@@ -1,6 +1,7 @@
+#include "platform/qt_dialogs.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/qt_dialogs.h"
 #include "tests/support/qt_printers.h"
 
 namespace spinfolio {

@@ -2,10 +2,9 @@
 
 #include <sys/stat.h>
 
-#include <cctype>
-
 #include <QCheckBox>
 #include <QComboBox>
+#include <cctype>
 
 #include "common/file_ops.h"
 #include "platform/folders.h"
@@ -19,8 +18,8 @@ using Call = std::vector<std::string>;
 using StartResult = TForm1::StartResult;
 
 Call SaveCall(bool closing, int level, const std::string& archive, int language, bool photos) {
-  return {"_SaveArch",         closing ? "1" : "0",      std::to_string(level), "Spinfolio",
-          archive,             SystemTempFolder(),       kCatalogFolderName,    std::to_string(language),
+  return {"_SaveArch",       closing ? "1" : "0", std::to_string(level), "Spinfolio",
+          archive,           SystemTempFolder(),  kCatalogFolderName,    std::to_string(language),
           photos ? "1" : "0"};
 }
 
@@ -41,8 +40,8 @@ TEST_P(CompressionLevels, ExitSaveHandsTheLibraryExactlyTheseArguments) {
   EXPECT_TRUE(callsOf("_SaveArch").empty());
   form->close();
   EXPECT_EQ(callsOf("_SaveArch"),
-            (std::vector<Call>{SaveCall(true, GetParam().level, settingsFolder() + "spinfolio.sfa",
-                                        1, false)}));
+            (std::vector<Call>{
+                SaveCall(true, GetParam().level, settingsFolder() + "spinfolio.sfa", 1, false)}));
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryItem, CompressionLevels,

@@ -67,8 +67,7 @@ std::vector<std::vector<std::string>> StartupFixture::callsOf(const std::string&
   return result;
 }
 
-void StartupFixture::provideCatalog(
-    const std::vector<std::pair<std::string, std::string>>& files) {
+void StartupFixture::provideCatalog(const std::vector<std::pair<std::string, std::string>>& files) {
   const std::string folder = scratch / "catalog/";
   for (const auto& [name, bytes] : files) WriteFile(folder + name, bytes);
   ::setenv("SPINFOLIO_FAKE_CATALOG", folder.c_str(), 1);

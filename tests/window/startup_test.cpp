@@ -38,9 +38,9 @@ TEST_F(StartupFixture, FirstRunMakesSettingsFolderAndOpensNewCatalogThere) {
   EXPECT_EQ(form->Label2->text().toStdString(),
             "S p i n f o l i o   v 3 . 9 . 2    [spinfolio.sfa]");
   EXPECT_EQ(ReadFile(iniPath()), "[Sciezki]\r\nArchiwa=" + archive + "\r\n");
-  EXPECT_EQ(callsOf("_OpenArch"),
-            (std::vector<Call>{{"_OpenArch", archive, SystemTempFolder(), kCatalogFolderName,
-                                "0"}}));
+  EXPECT_EQ(
+      callsOf("_OpenArch"),
+      (std::vector<Call>{{"_OpenArch", archive, SystemTempFolder(), kCatalogFolderName, "0"}}));
   EXPECT_TRUE(dialogs.messages.empty());
 
   form->close();
