@@ -115,6 +115,14 @@ class TForm1 final : public QWidget {
   int shownContentList() const;
   QListView* contentListView(int list) const;
 
+  // Reading a disc and filing it.
+  void Image4Click();   // read the disc in the drive into the pending content list
+  void Image6Click();   // file the read disc
+  void Image12Click();  // change the chosen disc's data
+  void Image10Click();  // clear the fields of a new disc
+  void ToolButton4Click();
+  void ToolButton5Click();
+
   // What the pages refresh when they show.
   void ComboBox1Change();
   void ComboBox2Change();
