@@ -1,13 +1,149 @@
 // Filing a read disc and changing a filed disc's data.
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+
+#include "acquire/disc_data_editor.h"
+#include "acquire/disc_filing.h"
+#include "acquire/drive_tray.h"
+#include "common/catalog_names.h"
+#include "platform/code_page.h"
+#include "platform/dialogs.h"
 #include "shell/form1.h"
+#include "shell/line_list_model.h"
+#include "shell/picture_button.h"
+#include "shell/string_table.h"
 
 namespace spinfolio {
+namespace {
 
-void TForm1::Image6Click() {}
+// Background picture 3 comes from libbackdrop.so, which is not built yet; its option stays
+// hidden until then, so the editor is never given a background.
+QPixmap BackgroundPicture(int /*number*/) { return {}; }
 
-void TForm1::Image12Click() {}
+bool BackgroundsOn(const QCheckBox& option) {
+  return !option.isHidden() && option.isEnabled() && option.isChecked();
+}
 
-void TForm1::Image10Click() {}
+// The error box of a catalog file that could not be written, naming the file and the reason.
+MessageRequest WriteFailure(const FilingFailure& failure, int languageIndex) {
+  const QString file = QString::fromStdString(failure.file);
+  const QString reason = QString::fromLocal8Bit(failure.reason.message());
+  const QString text =
+      languageIndex == 0
+          ? QStringLiteral("Cannot write the file \"%1\": %2").arg(file, reason)
+          : QStringLiteral("Nie można zapisać pliku \"%1\": %2").arg(file, reason);
+  return {text, LocalText(kCaptionError, languageIndex), MessageIcon::Error, MessageButtons::Ok};
+}
+
+}  // namespace
+
+void TForm1::Image6Click() {
+  auto confirm = [this](TForm4& editor) {
+    const int browseChoice = ComboBox1->currentIndex();
+    // The views of catalog data are emptied, since the disc list changes under them.
+    for (LineListModel* list :
+         {browseContent_, searchDiscs_, searchContent_, categoryMembers_, categoryContent_,
+          categoryDiscs_}) {
+      list->clear();
+    }
+    searchResultMap_.clear();
+    categoryMemberMap_.clear();
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const DiscData disc = editor.discData();
+    Lines discList;
+    const auto failure =
+        FileNewDisc(location_, disc, editor.picture(), pendingContent_->lines(), discList);
+    QApplication::restoreOverrideCursor();
+    if (failure) {
+      // The disc is not filed; the editor stays open with its data so the user can try again.
+      context_.dialogs->showMessage(&editor, WriteFailure(*failure, languageIndex_));
+      if (browseChoice >= 0 && browseChoice < ComboBox1->count()) {
+        ComboBox1->setCurrentIndex(browseChoice);
+      }
+      return false;
+    }
+    discLinesBrowse_->setLines(discList);
+    discLinesManage_->setLines(discList);
+    Image6->hide();
+    Image7->show();
+    pendingContent_->clear();
+    editor.hide();
+    SaveAfterChange();
+    context_.dialogs->showMessage(
+        &editor, {QStringLiteral("Płyta \"%1\" została dodana do katalogu na pozycji %2")
+                      .arg(CodePage::System().decode(disc.name))
+                      .arg(location_.DiscCount),
+                  QStringLiteral("Informacja"), MessageIcon::Information, MessageButtons::Ok});
+    if (ComboBox7->currentIndex() == 2) DriveTray(true, driveRoot_);
+    if (browseChoice >= 0 && browseChoice < ComboBox1->count()) {
+      ComboBox1->setCurrentIndex(browseChoice);
+    }
+    raise();
+    activateWindow();
+    return true;
+  };
+  TForm4 editor(TForm4::Mode::Add, languageIndex_, *context_.dialogs, location_.catalogFolder(),
+                {}, confirm, this);
+  editor.setBackground(BackgroundsOn(*CheckBox4) ? BackgroundPicture(3) : QPixmap());
+  editor.exec();
+}
+
+void TForm1::Image12Click() {
+  const int disc = ComboBox4->currentIndex();
+  if (disc < 0 || disc >= static_cast<int>(discLinesManage_->lines().size())) return;
+  TForm4::Filed filed;
+  filed.index = disc;
+  filed.entry = discLinesManage_->lines()[static_cast<std::size_t>(disc)];
+  filed.photoFile = location_.PhotoFolder + PhotoFileName(disc);
+  filed.description = location_.catalogFolder() + DescriptionFileName(disc);
+
+  auto confirm = [this, disc](TForm4& editor) {
+    const int browseChoice = ComboBox1->currentIndex();
+    for (LineListModel* list :
+         {browseContent_, searchDiscs_, searchContent_, categoryMembers_, categoryContent_,
+          categoryDiscs_}) {
+      list->clear();
+    }
+    searchResultMap_.clear();
+    categoryMemberMap_.clear();
+
+    Lines discList;
+    const auto failure = ChangeDisc(location_, disc, editor.discData(), editor.picture(), discList);
+    if (failure) {
+      context_.dialogs->showMessage(&editor, WriteFailure(*failure, languageIndex_));
+      if (browseChoice >= 0 && browseChoice < ComboBox1->count()) {
+        ComboBox1->setCurrentIndex(browseChoice);
+      }
+      return false;
+    }
+    discLinesBrowse_->setLines(discList);
+    discLinesManage_->setLines(discList);
+    ComboBox4->setCurrentIndex(disc);
+    ComboBox4Change();
+    editor.hide();
+    SaveAfterChange();
+    if (browseChoice >= 0 && browseChoice < ComboBox1->count()) {
+      ComboBox1->setCurrentIndex(browseChoice);
+    }
+    raise();
+    activateWindow();
+    return true;
+  };
+  TForm4 editor(TForm4::Mode::Change, languageIndex_, *context_.dialogs,
+                location_.catalogFolder(), std::move(filed), confirm, this);
+  editor.setBackground(BackgroundsOn(*CheckBox4) ? BackgroundPicture(3) : QPixmap());
+  editor.exec();
+}
+
+void TForm1::Image10Click() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  pendingContent_->clear();
+  Image6->hide();
+  Image7->show();
+  QApplication::restoreOverrideCursor();
+}
 
 }  // namespace spinfolio

@@ -203,6 +203,12 @@ void TForm1::connectHandlers() {
   connect(ListBox6, &QListView::doubleClicked, this, &TForm1::ListBox6DblClick);
   connect(ListBox4, &QListView::doubleClicked, this, &TForm1::ListBox4DblClick);
   connect(ListBox1, &QListView::doubleClicked, this, &TForm1::ListBox1DblClick);
+  connect(ToolButton4, &QToolButton::clicked, this, &TForm1::ToolButton4Click);
+  connect(ToolButton5, &QToolButton::clicked, this, &TForm1::ToolButton5Click);
+  connect(Image4, &PictureButton::clicked, this, &TForm1::Image4Click);
+  connect(Image6, &PictureButton::clicked, this, &TForm1::Image6Click);
+  connect(Image12, &PictureButton::clicked, this, &TForm1::Image12Click);
+  connect(Image10, &PictureButton::clicked, this, &TForm1::Image10Click);
 }
 
 void TForm1::Panel1MouseDown(const QPoint& pointer) { dragStart_ = pointer; }

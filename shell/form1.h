@@ -218,6 +218,7 @@ class TForm1 final : public QWidget {
   bool starting_ = false;        // start-up runs; a close waits for its end
   bool closeRequested_ = false;  // a close came while starting
   bool closed_ = false;          // shut-down has run
+  bool reading_ = false;         // a disc read runs; the read command waits for its end
 
   // The lists of raw catalog lines behind the list controls.
   LineListModel* discLinesBrowse_;      // ComboBox1
