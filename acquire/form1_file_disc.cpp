@@ -30,26 +30,33 @@ bool BackgroundsOn(const QCheckBox& option) {
 MessageRequest WriteFailure(const FilingFailure& failure, int languageIndex) {
   const QString file = QString::fromStdString(failure.file);
   const QString reason = QString::fromLocal8Bit(failure.reason.message());
-  const QString text =
-      languageIndex == 0
-          ? QStringLiteral("Cannot write the file \"%1\": %2").arg(file, reason)
-          : QStringLiteral("Nie można zapisać pliku \"%1\": %2").arg(file, reason);
+  const QString text = languageIndex == 0
+                           ? QStringLiteral("Cannot write the file \"%1\": %2").arg(file, reason)
+                           : QStringLiteral("Nie można zapisać pliku \"%1\": %2").arg(file, reason);
   return {text, LocalText(kCaptionError, languageIndex), MessageIcon::Error, MessageButtons::Ok};
+}
+
+// Chooses the row again that was chosen before the list was refilled, when it is still there.
+void KeepChoice(QComboBox& box, int choice) {
+  if (choice >= 0 && choice < box.count()) box.setCurrentIndex(choice);
 }
 
 }  // namespace
 
+// The views of catalog data are emptied, since the disc list changes under them.
+void TForm1::forgetShownDiscData() {
+  for (LineListModel* list : {browseContent_, searchDiscs_, searchContent_, categoryMembers_,
+                              categoryContent_, categoryDiscs_}) {
+    list->clear();
+  }
+  searchResultMap_.clear();
+  categoryMemberMap_.clear();
+}
+
 void TForm1::Image6Click() {
   auto confirm = [this](TForm4& editor) {
     const int browseChoice = ComboBox1->currentIndex();
-    // The views of catalog data are emptied, since the disc list changes under them.
-    for (LineListModel* list :
-         {browseContent_, searchDiscs_, searchContent_, categoryMembers_, categoryContent_,
-          categoryDiscs_}) {
-      list->clear();
-    }
-    searchResultMap_.clear();
-    categoryMemberMap_.clear();
+    forgetShownDiscData();
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const DiscData disc = editor.discData();
@@ -60,9 +67,7 @@ void TForm1::Image6Click() {
     if (failure) {
       // The disc is not filed; the editor stays open with its data so the user can try again.
       context_.dialogs->showMessage(&editor, WriteFailure(*failure, languageIndex_));
-      if (browseChoice >= 0 && browseChoice < ComboBox1->count()) {
-        ComboBox1->setCurrentIndex(browseChoice);
-      }
+      KeepChoice(*ComboBox1, browseChoice);
       return false;
     }
     discLinesBrowse_->setLines(discList);
@@ -78,15 +83,13 @@ void TForm1::Image6Click() {
                       .arg(location_.DiscCount),
                   QStringLiteral("Informacja"), MessageIcon::Information, MessageButtons::Ok});
     if (ComboBox7->currentIndex() == 2) DriveTray(true, driveRoot_);
-    if (browseChoice >= 0 && browseChoice < ComboBox1->count()) {
-      ComboBox1->setCurrentIndex(browseChoice);
-    }
+    KeepChoice(*ComboBox1, browseChoice);
     raise();
     activateWindow();
     return true;
   };
-  TForm4 editor(TForm4::Mode::Add, languageIndex_, *context_.dialogs, location_.catalogFolder(),
-                {}, confirm, this);
+  TForm4 editor(TForm4::Mode::Add, languageIndex_, *context_.dialogs, location_.catalogFolder(), {},
+                confirm, this);
   editor.setBackground(BackgroundsOn(*CheckBox4) ? BackgroundPicture(3) : QPixmap());
   editor.exec();
 }
@@ -102,21 +105,13 @@ void TForm1::Image12Click() {
 
   auto confirm = [this, disc](TForm4& editor) {
     const int browseChoice = ComboBox1->currentIndex();
-    for (LineListModel* list :
-         {browseContent_, searchDiscs_, searchContent_, categoryMembers_, categoryContent_,
-          categoryDiscs_}) {
-      list->clear();
-    }
-    searchResultMap_.clear();
-    categoryMemberMap_.clear();
+    forgetShownDiscData();
 
     Lines discList;
     const auto failure = ChangeDisc(location_, disc, editor.discData(), editor.picture(), discList);
     if (failure) {
       context_.dialogs->showMessage(&editor, WriteFailure(*failure, languageIndex_));
-      if (browseChoice >= 0 && browseChoice < ComboBox1->count()) {
-        ComboBox1->setCurrentIndex(browseChoice);
-      }
+      KeepChoice(*ComboBox1, browseChoice);
       return false;
     }
     discLinesBrowse_->setLines(discList);
@@ -125,15 +120,13 @@ void TForm1::Image12Click() {
     ComboBox4Change();
     editor.hide();
     SaveAfterChange();
-    if (browseChoice >= 0 && browseChoice < ComboBox1->count()) {
-      ComboBox1->setCurrentIndex(browseChoice);
-    }
+    KeepChoice(*ComboBox1, browseChoice);
     raise();
     activateWindow();
     return true;
   };
-  TForm4 editor(TForm4::Mode::Change, languageIndex_, *context_.dialogs,
-                location_.catalogFolder(), std::move(filed), confirm, this);
+  TForm4 editor(TForm4::Mode::Change, languageIndex_, *context_.dialogs, location_.catalogFolder(),
+                std::move(filed), confirm, this);
   editor.setBackground(BackgroundsOn(*CheckBox4) ? BackgroundPicture(3) : QPixmap());
   editor.exec();
 }

@@ -172,6 +172,7 @@ class TForm1 final : public QWidget {
   void connectHandlers();
   void showTexts(int languageIndex);
   void attachPainters();
+  void forgetShownDiscData();
 
   // Dragging the window by its title bar.
   void Panel1MouseDown(const QPoint& pointer);
