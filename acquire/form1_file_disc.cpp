@@ -22,10 +22,6 @@ namespace {
 // hidden until then, so the editor is never given a background.
 QPixmap BackgroundPicture(int /*number*/) { return {}; }
 
-bool BackgroundsOn(const QCheckBox& option) {
-  return !option.isHidden() && option.isEnabled() && option.isChecked();
-}
-
 // The error box of a catalog file that could not be written, naming the file and the reason.
 MessageRequest WriteFailure(const FilingFailure& failure, int languageIndex) {
   const QString file = QString::fromStdString(failure.file);
@@ -90,7 +86,7 @@ void TForm1::Image6Click() {
   };
   TForm4 editor(TForm4::Mode::Add, languageIndex_, *context_.dialogs, location_.catalogFolder(), {},
                 confirm, this);
-  editor.setBackground(BackgroundsOn(*CheckBox4) ? BackgroundPicture(3) : QPixmap());
+  editor.setBackground(backgroundsOn() ? BackgroundPicture(3) : QPixmap());
   editor.exec();
 }
 
@@ -127,7 +123,7 @@ void TForm1::Image12Click() {
   };
   TForm4 editor(TForm4::Mode::Change, languageIndex_, *context_.dialogs, location_.catalogFolder(),
                 std::move(filed), confirm, this);
-  editor.setBackground(BackgroundsOn(*CheckBox4) ? BackgroundPicture(3) : QPixmap());
+  editor.setBackground(backgroundsOn() ? BackgroundPicture(3) : QPixmap());
   editor.exec();
 }
 

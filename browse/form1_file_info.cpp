@@ -34,7 +34,7 @@ void TForm1::ShowFileInfo(const std::string& entry, int disc) {
   request.photoFolder = location().PhotoFolder;
   request.languageIndex = languageIndex();
   // The backgrounds option counts when its box is offered (the library is present) and ticked.
-  request.backgrounds = CheckBox4->isEnabled() && !CheckBox4->isHidden() && CheckBox4->isChecked();
+  request.backgrounds = backgroundsOn();
   request.mainWindow = frameGeometry();
   request.pointer = QCursor::pos();
   const std::unique_ptr<TForm3> window = BuildFileInfo(request, this);

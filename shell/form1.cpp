@@ -179,6 +179,10 @@ void TForm1::dressWindow() {
   currentPage_ = Page::Browse;
 }
 
+bool TForm1::backgroundsOn() const {
+  return !CheckBox4->isHidden() && CheckBox4->isEnabled() && CheckBox4->isChecked();
+}
+
 void TForm1::connectHandlers() {
   connect(Panel5, &TabLook::clicked, this, &TForm1::Panel5Click);
   connect(Panel7, &TabLook::clicked, this, &TForm1::Panel7Click);

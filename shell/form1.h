@@ -143,6 +143,8 @@ class TForm1 final : public QWidget {
   int searchDisc() const { return searchDisc_; }
   int categoryDisc() const { return categoryDisc_; }
   bool browseCarryOver() const { return browseCarryOver_; }
+  /// The background option is shown, enabled and ticked: the windows ask for their pictures.
+  bool backgroundsOn() const;
   /// The last search query, lower-cased, in the catalog's code page; empty before a search.
   const std::string& searchQuery() const { return searchQuery_; }
   /// The filters of the archive file dialogs ("description|patterns" pairs), in the language
