@@ -11,9 +11,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <utility>
 
+#include "acquire/mounts_table.h"
 #include "platform/code_page.h"
 
 namespace spinfolio {
@@ -149,23 +149,6 @@ class TreeWalk {
   unsigned filesSinceCheck_ = 0;
 };
 
-// Undoes the octal escapes of the mounts table (blank as \040 and the like).
-std::string Unescape(std::string_view field) {
-  std::string text;
-  text.reserve(field.size());
-  for (std::size_t i = 0; i < field.size(); ++i) {
-    if (field[i] == '\\' && i + 3 < field.size() && field[i + 1] >= '0' && field[i + 1] <= '3' &&
-        field[i + 2] >= '0' && field[i + 2] <= '7' && field[i + 3] >= '0' && field[i + 3] <= '7') {
-      text += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 +
-                                (field[i + 3] - '0'));
-      i += 3;
-    } else {
-      text += field[i];
-    }
-  }
-  return text;
-}
-
 bool IsFolder(const std::string& path) {
   struct stat info {};
   return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
@@ -197,16 +180,11 @@ std::optional<std::string> VolumeFolder(const std::string& driveRoot,
   if (IsFolder(driveRoot)) return driveRoot;
   // A device: its most recent mount wins, as the kernel lists mounts in order.
   const std::string device = Canonical(driveRoot);
-  std::ifstream table(mountsTable);
-  std::string line;
   std::optional<std::string> mountPoint;
-  while (std::getline(table, line)) {
-    std::istringstream fields(line);
-    std::string source;
-    std::string target;
-    if (!(fields >> source >> target)) continue;
-    source = Unescape(source);
-    if (source == driveRoot || Canonical(source) == device) mountPoint = Unescape(target);
+  for (MountEntry& mount : ReadMountsTable(mountsTable)) {
+    if (mount.source == driveRoot || Canonical(mount.source) == device) {
+      mountPoint = std::move(mount.mountPoint);
+    }
   }
   if (!mountPoint || !IsFolder(*mountPoint)) return std::nullopt;
   if (mountPoint->back() != '/') *mountPoint += '/';

@@ -18,8 +18,9 @@
 #include <QStringList>
 #include <QVariant>
 #include <QVariantMap>
-#include <fstream>
-#include <sstream>
+#include <utility>
+
+#include "acquire/mounts_table.h"
 
 namespace spinfolio {
 
@@ -130,33 +131,11 @@ class SystemDevice final : public TrayDevice {
   }
 };
 
-// The value of one octal digit, or -1.
-int OctalDigit(char c) { return c >= '0' && c <= '7' ? c - '0' : -1; }
-
 }  // namespace
 
 TrayDevice& SystemTrayDevice() {
   static SystemDevice device;
   return device;
-}
-
-std::string DecodeMountsField(const std::string& field) {
-  std::string decoded;
-  decoded.reserve(field.size());
-  for (std::size_t i = 0; i < field.size(); ++i) {
-    if (field[i] == '\\' && i + 3 < field.size()) {
-      const int a = OctalDigit(field[i + 1]);
-      const int b = OctalDigit(field[i + 2]);
-      const int c = OctalDigit(field[i + 3]);
-      if (a >= 0 && b >= 0 && c >= 0) {
-        decoded += static_cast<char>(a * 64 + b * 8 + c);
-        i += 3;
-        continue;
-      }
-    }
-    decoded += field[i];
-  }
-  return decoded;
 }
 
 std::string TrayDevicePath(const std::string& driveRoot, const std::string& mountsPath) {
@@ -169,16 +148,10 @@ std::string TrayDevicePath(const std::string& driveRoot, const std::string& moun
   std::string mountPoint = driveRoot;
   while (mountPoint.size() > 1 && mountPoint.ends_with('/')) mountPoint.pop_back();
 
-  std::ifstream table(mountsPath);
-  std::string line;
   std::string device;
-  while (std::getline(table, line)) {
-    std::istringstream fields(line);
-    std::string source;
-    std::string target;
-    if (!(fields >> source >> target)) continue;
+  for (MountEntry& mount : ReadMountsTable(mountsPath)) {
     // Later lines mount over earlier ones, so the last match is the one in effect.
-    if (DecodeMountsField(target) == mountPoint) device = DecodeMountsField(source);
+    if (mount.mountPoint == mountPoint) device = std::move(mount.source);
   }
   return device.starts_with("/dev/") ? device : std::string();
 }

@@ -28,9 +28,6 @@ class TrayDevice {
 /// The real system side: UDisks2 over D-Bus and the device's ioctls.
 TrayDevice& SystemTrayDevice();
 
-/// Undoes the octal escapes (\040 for a space, \011, \012, \134) of a mounts table field.
-std::string DecodeMountsField(const std::string& field);
-
 /// The device of a drive root: a root under "/dev/" is its own device; a folder root (with or
 /// without its final "/") is the device mounted there according to the mounts table at
 /// mountsPath (the last mount wins); anything else gives "".

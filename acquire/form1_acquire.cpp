@@ -1,4 +1,4 @@
-// The management page's disc chooser and the drive list of the options page.
+// The management page's disc chooser.
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,8 +19,5 @@ void TForm1::ComboBox4Change() {
   if (FileExists(contentFile)) pendingContent_->setLines(ReadLinesOrEmpty(contentFile));
   QApplication::restoreOverrideCursor();
 }
-
-// The drive list is filled from the system's drives as drive choosing is built.
-void TForm1::FillDriveList() {}
 
 }  // namespace spinfolio

@@ -10,6 +10,7 @@
 #include "common/catalog_names.h"
 #include "platform/code_page.h"
 #include "platform/dialogs.h"
+#include "shell/background_pictures.h"
 #include "shell/form1.h"
 #include "shell/line_list_model.h"
 #include "shell/picture_button.h"
@@ -17,10 +18,6 @@
 
 namespace spinfolio {
 namespace {
-
-// Background picture 3 comes from libbackdrop.so, which is not built yet; its option stays
-// hidden until then, so the editor is never given a background.
-QPixmap BackgroundPicture(int /*number*/) { return {}; }
 
 // The error box of a catalog file that could not be written, naming the file and the reason.
 MessageRequest WriteFailure(const FilingFailure& failure, int languageIndex) {

@@ -2,12 +2,11 @@
 
 #include <QPainter>
 #include <QStylePainter>
-#include <array>
 
 #include "browse/list_painters.h"
+#include "browse/painter_canvas.h"
 #include "common/catalog_names.h"
 #include "common/file_ops.h"
-#include "resources/pictures.h"
 #include "shell/form1.h"
 #include "shell/line_list_model.h"
 
@@ -15,48 +14,6 @@ namespace spinfolio {
 namespace {
 
 constexpr int kRowHeight = 17;
-
-// The icon strip, cut once into its 32 slots.
-const QPixmap& IconSlot(int slot) {
-  static const std::array<QPixmap, 32> slots = [] {
-    std::array<QPixmap, 32> icons;
-    for (int i = 0; i < 32; ++i) icons[static_cast<std::size_t>(i)] = IconStripIcon(i);
-    return icons;
-  }();
-  static const QPixmap none;
-  return slot >= 0 && slot < 32 ? slots[static_cast<std::size_t>(slot)] : none;
-}
-
-// The list painters' canvas on a row of a view.
-class PainterCanvas final : public ListCanvas {
- public:
-  PainterCanvas(QPainter& painter, const QFont& font) : painter_(painter), font_(font) {
-    painter_.setFont(font_);
-  }
-
-  void fillRect(const QRect& rect, const QColor& colour) override {
-    painter_.fillRect(rect, colour);
-  }
-  void drawText(QPoint topLeft, const QString& text, const QColor& colour) override {
-    painter_.setPen(colour);
-    painter_.drawText(topLeft.x(), topLeft.y() + QFontMetrics(font_).ascent(), text);
-  }
-  int textWidth(const QString& text) override {
-    return QFontMetrics(font_).horizontalAdvance(text);
-  }
-  int textHeight() override { return QFontMetrics(font_).height(); }
-  int fontPointSize() override { return font_.pointSize(); }
-  void setFontPointSize(int points) override {
-    // Sizes below one point cannot be set; the painters count their steps themselves.
-    font_.setPointSize(std::max(1, points));
-    painter_.setFont(font_);
-  }
-  void drawIcon(int slot, QPoint topLeft) override { painter_.drawPixmap(topLeft, IconSlot(slot)); }
-
- private:
-  QPainter& painter_;
-  QFont font_;
-};
 
 std::string_view RawLine(const QModelIndex& index, QByteArray& holder) {
   holder = index.data(LineListModel::RawLineRole).toByteArray();

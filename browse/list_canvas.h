@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QString>
 
+#include "catalog/drive_kind.h"
+
 namespace spinfolio {
 
 /// What the list painters draw on: a list row's painter in the program, a recording canvas in
@@ -24,6 +26,8 @@ class ListCanvas {
   virtual void setFontPointSize(int points) = 0;
   /// Draws the 16 x 16 picture of the icon strip's slot, transparently.
   virtual void drawIcon(int slot, QPoint topLeft) = 0;
+  /// Draws the system's small icon for a kind of drive, transparently.
+  virtual void drawDriveIcon(DriveKind kind, QPoint topLeft) = 0;
 
  protected:
   ListCanvas() = default;

@@ -190,4 +190,14 @@ void PaintCategoryRow(ListCanvas& canvas, const CategoryRowContext& context, con
                   context.codePage.decode(TagValue(line, "<n>")), context.fontColour);
 }
 
+void PaintDriveRow(ListCanvas& canvas, const DriveRowContext& context, const QRect& rect,
+                   bool selected, const QString& root) {
+  const Edges edges = EdgesOf(rect);
+  canvas.fillRect(Span(edges.left, edges.top, edges.right, edges.bottom),
+                  selected ? kWhite : context.background);
+  canvas.drawDriveIcon(context.kind, QPoint(edges.left + 2, edges.top + 1));
+  // The text leaves room for an icon of the icon strip and 8 pixels.
+  canvas.drawText(QPoint(edges.left + kIconSize + 8, edges.top + 1), root, kBlack);
+}
+
 }  // namespace spinfolio

@@ -49,6 +49,11 @@ struct CategoryRowContext {
   const CodePage& codePage = CodePage::System();
 };
 
+struct DriveRowContext {
+  QColor background{};  // the drop-down's colour
+  DriveKind kind = DriveKind::Optical;
+};
+
 /// A disc entry: type icon, lent cross, number cell with N + 1, name, photo and description marks.
 void PaintDiscRow(ListCanvas& canvas, const DiscRowContext& context, const QRect& rect, int row,
                   bool selected, std::string_view line);
@@ -60,5 +65,9 @@ void PaintContentRow(ListCanvas& canvas, const ContentRowContext& context, const
 /// A category line: category icon and name.
 void PaintCategoryRow(ListCanvas& canvas, const CategoryRowContext& context, const QRect& rect,
                       int row, bool selected, std::string_view line);
+
+/// A drive of the drive chooser: white when selected, the icon of its kind, the drive root.
+void PaintDriveRow(ListCanvas& canvas, const DriveRowContext& context, const QRect& rect,
+                   bool selected, const QString& root);
 
 }  // namespace spinfolio

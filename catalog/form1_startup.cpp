@@ -25,8 +25,6 @@
 namespace spinfolio {
 namespace {
 
-QString Native(const std::string& path) { return QFile::decodeName(path.c_str()); }
-
 bool LibraryPresent(const std::string& programFolder, const char* libraryFile) {
   return FileExists(programFolder + libraryFile);
 }
@@ -83,7 +81,7 @@ TForm1::StartResult TForm1::FormCreate() {
 
   openChosenArchive(ini);
 
-  Edit2->setText(Native(location_.ArchivePath));
+  Edit2->setText(NativeText(location_.ArchivePath));
   showTitle();
   location_.PhotoFolder = PhotoFolderFor(location_.ArchivePath);
 
@@ -109,12 +107,13 @@ TForm1::StartResult TForm1::FormCreate() {
 
 void TForm1::applyStartupSettings(const StartupSettings& settings, bool backdropPresent) {
   driveKinds_ = settings.driveKinds;
+  showDriveKinds();
   displayFlags_ = settings.displayFlags;
   driveRoot_ = settings.driveRoot;
   FillDriveList();
-  Label1->setText(Native(driveRoot_));
+  Label1->setText(NativeText(driveRoot_));
   location_.TempRoot = settings.tempRoot;
-  Edit1->setText(Native(location_.TempRoot));
+  Edit1->setText(NativeText(location_.TempRoot));
   CheckBox8->setChecked(settings.photosInside);
   RadioGroup1->setItemIndex(settings.archivingMoment);
   ComboBox3->setCurrentIndex(settings.compressionItem);
@@ -138,7 +137,7 @@ void TForm1::applyStartupSettings(const StartupSettings& settings, bool backdrop
   reduceFonts_ = settings.reduceFonts;
 
   compressionLevel_ = CompressionLevelFor(ComboBox3->currentIndex());
-  Label1->setText(Native(driveRoot_));
+  Label1->setText(NativeText(driveRoot_));
 }
 
 void TForm1::openChosenArchive(IniFile& ini) {
@@ -168,7 +167,7 @@ void TForm1::storeArchivePath(IniFile& ini) {
 
 void TForm1::showTitle() {
   Label2->setText(titleBase_ + QStringLiteral("    [") +
-                  Native(FileNamePart(location_.ArchivePath)) + QLatin1Char(']'));
+                  NativeText(FileNamePart(location_.ArchivePath)) + QLatin1Char(']'));
 }
 
 void TForm1::LoadCatalogLists() {

@@ -36,15 +36,7 @@ DisplayFlags ParseDisplayFlags(const std::string& text) {
 // An item index outside the box's items selects nothing.
 int ItemOrNone(int value, int count) { return value >= 0 && value < count ? value : -1; }
 
-ReadFilter ReadReadFilter(const IniFile& ini) {
-  ReadFilter filter;
-  filter.enabled = ini.readBool(kFilter, "Wlaczone", false);
-  filter.readOnlyListed = ini.readBool(kFilter, "Typ", true);
-  filter.extensions =
-      FromCommaText(ini.readString(kFilter, filter.readOnlyListed ? "ListaW" : "ListaP", ""));
-  if (filter.extensions.empty()) filter.enabled = false;
-  return filter;
-}
+ReadFilter ReadReadFilter(const IniFile& ini) { return ActiveFilter(ReadFilterSettings(ini)); }
 
 std::string ReadDriveRoot(const IniFile& ini, const CodePage& codePage) {
   std::string root = codePage.toNative(
@@ -89,6 +81,30 @@ StartupSettings ReadStartupSettings(const IniFile& ini, const SettingsContext& c
   return s;
 }
 
+FilterSettings ReadFilterSettings(const IniFile& ini) {
+  FilterSettings settings;
+  settings.enabled = ini.readBool(kFilter, "Wlaczone", false);
+  settings.readOnlyListed = ini.readBool(kFilter, "Typ", true);
+  settings.readList = FromCommaText(ini.readString(kFilter, "ListaW", ""));
+  settings.skipList = FromCommaText(ini.readString(kFilter, "ListaP", ""));
+  return settings;
+}
+
+void WriteFilterSettings(IniFile& ini, const FilterSettings& settings) {
+  ini.writeBool(kFilter, "Wlaczone", settings.enabled);
+  ini.writeBool(kFilter, "Typ", settings.readOnlyListed);
+  ini.writeString(kFilter, "ListaW", ToCommaText(settings.readList));
+  ini.writeString(kFilter, "ListaP", ToCommaText(settings.skipList));
+}
+
+ReadFilter ActiveFilter(const FilterSettings& settings) {
+  ReadFilter filter;
+  filter.readOnlyListed = settings.readOnlyListed;
+  filter.extensions = settings.readOnlyListed ? settings.readList : settings.skipList;
+  filter.enabled = settings.enabled && !filter.extensions.empty();
+  return filter;
+}
+
 std::string DriveKindsText(const DriveKinds& kinds) {
   std::vector<std::string> items;
   for (const bool kind : kinds) items.emplace_back(kind ? "1" : "0");
@@ -125,6 +141,10 @@ std::string ReadArchivePathSetting(const IniFile& ini, const std::string& settin
 void WriteArchivePathSetting(IniFile& ini, const std::string& archivePath,
                              const CodePage& codePage) {
   ini.writeString(kPaths, "Archiwa", codePage.fromNative(archivePath));
+}
+
+void WriteDriveRoot(IniFile& ini, const std::string& driveRoot, const CodePage& codePage) {
+  ini.writeString(kOptions, "Litera CD-ROM", codePage.fromNative(driveRoot));
 }
 
 void WriteArchivingMoment(IniFile& ini, int moment) {

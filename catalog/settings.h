@@ -21,7 +21,27 @@ struct ReadFilter {
   bool enabled = false;
   bool readOnlyListed = true;  // false: skip the listed extensions
   std::vector<std::string> extensions;
+
+  friend bool operator==(const ReadFilter&, const ReadFilter&) = default;
 };
+
+/// The stored filter settings, section "Filtr": both lists are kept whichever kind is chosen.
+/// Items are bytes in the catalog's code page.
+struct FilterSettings {
+  bool enabled = false;               // "Wlaczone"
+  bool readOnlyListed = true;         // "Typ": true reads only "ListaW", false skips "ListaP"
+  std::vector<std::string> readList;  // "ListaW"
+  std::vector<std::string> skipList;  // "ListaP"
+
+  friend bool operator==(const FilterSettings&, const FilterSettings&) = default;
+};
+
+FilterSettings ReadFilterSettings(const IniFile& ini);
+/// Writes "Wlaczone", "Typ", "ListaW" and "ListaP" in this order; a write that fails raises
+/// IniWriteError.
+void WriteFilterSettings(IniFile& ini, const FilterSettings& settings);
+/// The filter a disc read applies: the list of the chosen kind, on only when that list has items.
+ReadFilter ActiveFilter(const FilterSettings& settings);
 
 /// The drive kinds shown besides optical drives: removable, fixed, network, RAM disks, other.
 using DriveKinds = std::array<bool, 5>;
@@ -82,6 +102,9 @@ std::string ReadArchivePathSetting(const IniFile& ini, const std::string& settin
                                    const CodePage& codePage);
 void WriteArchivePathSetting(IniFile& ini, const std::string& archivePath,
                              const CodePage& codePage);
+
+/// "Opcje"/"Litera CD-ROM", written as soon as the user chooses a drive.
+void WriteDriveRoot(IniFile& ini, const std::string& driveRoot, const CodePage& codePage);
 
 void WriteArchivingMoment(IniFile& ini, int moment);
 void WriteCompressionItem(IniFile& ini, int item);

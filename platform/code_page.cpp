@@ -1,5 +1,7 @@
 #include "platform/code_page.h"
 
+#include <QFile>
+
 #include <iconv.h>
 #include <langinfo.h>
 
@@ -144,5 +146,7 @@ std::string CodePage::toNative(std::string_view bytes) const {
   const QByteArray utf8 = decode(bytes).toUtf8();
   return std::string(utf8.constData(), static_cast<std::size_t>(utf8.size()));
 }
+
+QString NativeText(const std::string& path) { return QFile::decodeName(path.c_str()); }
 
 }  // namespace spinfolio

@@ -37,4 +37,7 @@ class CodePage {
   bool utf8_;
 };
 
+/// A file-system path as the windows show it.
+QString NativeText(const std::string& path);
+
 }  // namespace spinfolio

@@ -20,6 +20,13 @@ inline constexpr QLatin1String kGreyedEnding("_GREY");
 
 inline constexpr QLatin1String kTitleStrip("ID_TITLE");
 
+// The drive pictures, 16 × 16, by drive kind: optical, removable, fixed, network, RAM disk,
+// other.
+inline constexpr int kDriveKinds = 6;
+inline constexpr QLatin1String kDrivePictures[kDriveKinds] = {
+    QLatin1String("ID_DRVCD"),  QLatin1String("ID_DRVUSB"), QLatin1String("ID_DRVHD"),
+    QLatin1String("ID_DRVNET"), QLatin1String("ID_DRVRAM"), QLatin1String("ID_DRVOTHER")};
+
 // Tab pieces, by [active][piece]: piece 0 left, 1 middle, 2 right.
 inline constexpr QLatin1String kTabPieces[2][3] = {
     {QLatin1String("ID_TAB0L"), QLatin1String("ID_TAB0M"), QLatin1String("ID_TAB0R")},

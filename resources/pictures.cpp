@@ -49,4 +49,9 @@ QPixmap TabPiece(bool active, int piece) {
 
 QPixmap TitleStrip() { return Load(picture_names::kTitleStrip); }
 
+QPixmap DrivePicture(int kind) {
+  if (kind < 0 || kind >= picture_names::kDriveKinds) return {};
+  return Load(picture_names::kDrivePictures[kind]);
+}
+
 }  // namespace spinfolio

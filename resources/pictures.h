@@ -26,4 +26,8 @@ QPixmap TabPiece(bool active, int piece);
 // The title bar strip, 644 × 22, stretched across the title bar.
 QPixmap TitleStrip();
 
+// The drawn picture of a drive kind, 16 × 16: 0 optical, 1 removable, 2 fixed, 3 network,
+// 4 RAM disk, 5 other; a null pixmap outside that range.
+QPixmap DrivePicture(int kind);
+
 }  // namespace spinfolio

@@ -2,6 +2,7 @@
 
 #include "shell/form1.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QToolButton>
 
 #include "resources/pictures.h"
@@ -64,6 +66,7 @@ TForm1::TForm1(StartContext context, QWidget* parent)
   buildPages();
   buildMenus();
   attachPainters();
+  attachDrivePainter();
   dressWindow();
   showTexts(1);  // the window is designed in Polish
   connectHandlers();
@@ -209,6 +212,13 @@ void TForm1::connectHandlers() {
   connect(ListBox1, &QListView::doubleClicked, this, &TForm1::ListBox1DblClick);
   connect(ToolButton4, &QToolButton::clicked, this, &TForm1::ToolButton4Click);
   connect(ToolButton5, &QToolButton::clicked, this, &TForm1::ToolButton5Click);
+  connect(ComboBox5, &QComboBox::activated, this, &TForm1::ComboBox5Change);
+  connect(Napdywymienne1, &QAction::triggered, this, &TForm1::Napdywymienne1Click);
+  connect(Dyski1, &QAction::triggered, this, &TForm1::Dyski1Click);
+  connect(Napdysieciowe1, &QAction::triggered, this, &TForm1::Napdysieciowe1Click);
+  connect(RAMdyski1, &QAction::triggered, this, &TForm1::RAMdyski1Click);
+  connect(Inne1, &QAction::triggered, this, &TForm1::Inne1Click);
+  connect(BitBtn9, &QPushButton::clicked, this, &TForm1::BitBtn9Click);
   connect(Image4, &PictureButton::clicked, this, &TForm1::Image4Click);
   connect(Image6, &PictureButton::clicked, this, &TForm1::Image6Click);
   connect(Image12, &PictureButton::clicked, this, &TForm1::Image12Click);

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <string>
 
+#include "acquire/drive_list.h"
 #include "catalog/archive_binding.h"
 #include "catalog/catalog_location.h"
 #include "catalog/settings.h"
@@ -19,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QMenu;
+class QPainter;
 class QPushButton;
 class QRadioButton;
 class QToolBar;
@@ -41,6 +43,7 @@ struct StartContext {
   std::string lockFile;       // marks the running copy
   const Clock* clock = nullptr;
   Dialogs* dialogs = nullptr;
+  DriveSources driveSources;  // where the drive list finds the system's drives
 };
 
 /// The five pages of the main window.
@@ -123,6 +126,16 @@ class TForm1 final : public QWidget {
   void ToolButton4Click();
   void ToolButton5Click();
 
+  // The drive chooser and the read filter.
+  void ComboBox5Change();
+  void ComboBox5DrawItem(QPainter& painter, const QRect& rect, int index, bool selected) const;
+  void Napdywymienne1Click();
+  void Dyski1Click();
+  void Napdysieciowe1Click();
+  void RAMdyski1Click();
+  void Inne1Click();
+  void BitBtn9Click();
+
   // What the pages refresh when they show.
   void ComboBox1Change();
   void ComboBox2Change();
@@ -174,6 +187,10 @@ class TForm1 final : public QWidget {
   void connectHandlers();
   void showTexts(int languageIndex);
   void attachPainters();
+  void attachDrivePainter();
+  /// Ticks the items of the drive kinds menu as the drive kinds say.
+  void showDriveKinds();
+  void driveKindToggled(DriveKind kind, bool shown);
   void forgetShownDiscData();
 
   // Dragging the window by its title bar.

@@ -288,7 +288,7 @@ void TForm1::buildOptionsPage() {
   QFont bold = Label1->font();
   bold.setBold(true);
   Label1->setFont(bold);
-  ComboBox5 = Named(new QComboBox(GroupBox1), "ComboBox5");
+  ComboBox5 = Named(new OwnerDrawnComboBox(GroupBox1), "ComboBox5");
   ComboBox5->setGeometry(10, 48, 290, 26);
   ComboBox5->setContextMenuPolicy(Qt::CustomContextMenu);
 

@@ -217,7 +217,10 @@ const QHash<int, QString>& Table() {
       {417, QStringLiteral("Read selected files")},
       {418, QStringLiteral("Which files should be added to CD content info :")},
       {419, QStringLiteral("Get only files :")},
+      {420, QStringLiteral("Only files with the listed extensions are read into the catalogue")},
       {421, QStringLiteral("Skip files :")},
+      {422, QStringLiteral(
+                "Files with the listed extensions are skipped when reading into the catalogue")},
       {423, QStringLiteral("Enter file extension (without dot)")},
       {424, QStringLiteral("Add extension to list")},
       {425, QStringLiteral("Remove from list selected extension")},

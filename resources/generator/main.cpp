@@ -50,6 +50,7 @@ int main(int argc, char** argv) {
   QList<NamedPicture> pictures = TitlePictures();
   pictures += ButtonPictures();
   pictures += IconStripPictures();
+  pictures += DrivePictures();
 
   // The collection file is rewritten on every run, so the resource compiler runs again whenever
   // the pictures may have changed.

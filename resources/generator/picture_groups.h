@@ -18,5 +18,6 @@ struct NamedPicture {
 QList<NamedPicture> TitlePictures();
 QList<NamedPicture> ButtonPictures();
 QList<NamedPicture> IconStripPictures();
+QList<NamedPicture> DrivePictures();
 
 }  // namespace spinfolio::generator

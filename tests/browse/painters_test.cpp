@@ -15,6 +15,7 @@ namespace spinfolio {
 namespace {
 
 using recording::CanvasCall;
+using recording::DriveIcon;
 using recording::Fill;
 using recording::FontSize;
 using recording::Icon;
@@ -498,6 +499,31 @@ TEST(CategoryRow, IconAndNameOnTheCategoryScheme) {
               (std::vector<CanvasCall>{Fill(0, top, 300, top + 17, c.background), Icon(2, 2, top),
                                        Text(20, top + 1, QStringLiteral("Muzyka"), kMaroon)}))
         << "row " << c.row << " selected " << c.selected;
+  }
+}
+
+// ---- Drive rows ----------------------------------------------------------------------------
+
+TEST(DriveRow, IconOfTheKindAndRootOnWhiteOrTheControlsColour) {
+  const QColor control(240, 240, 240);
+  const QRect rect(0, 36, 290, 18);
+  struct Case {
+    DriveKind kind;
+    bool selected;
+    QColor background;
+  };
+  const Case cases[] = {
+      {DriveKind::Optical, false, control},
+      {DriveKind::Network, true, kWhite},
+  };
+  for (const auto& c : cases) {
+    RecordingCanvas canvas;
+    PaintDriveRow(canvas, {.background = control, .kind = c.kind}, rect, c.selected,
+                  QStringLiteral("/media/pendrive/"));
+    EXPECT_EQ(canvas.calls(),
+              (std::vector<CanvasCall>{Fill(0, 36, 290, 54, c.background),
+                                       DriveIcon(c.kind, 2, 37),
+                                       Text(24, 37, QStringLiteral("/media/pendrive/"), kBlack)}));
   }
 }
 

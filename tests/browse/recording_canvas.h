@@ -15,14 +15,14 @@ namespace spinfolio::recording {
 
 /// One call a painter made on the canvas. Only the fields of its kind take part in comparisons.
 struct CanvasCall {
-  enum class Kind { Fill, Text, Icon, FontSize };
+  enum class Kind { Fill, Text, Icon, FontSize, DriveIcon };
 
   Kind kind = Kind::Fill;
   QRect rect{};     // Fill
   QColor colour{};  // Fill, Text
   QPoint at{};      // Text, Icon
   QString text{};   // Text
-  int slot = 0;     // Icon
+  int slot = 0;     // Icon; DriveIcon: the drive kind
   int points = 0;   // Text: the font size it was drawn at; FontSize: the new size
 
   friend bool operator==(const CanvasCall& a, const CanvasCall& b) {
@@ -33,6 +33,7 @@ struct CanvasCall {
       case Kind::Text:
         return a.at == b.at && a.text == b.text && a.colour == b.colour && a.points == b.points;
       case Kind::Icon:
+      case Kind::DriveIcon:
         return a.slot == b.slot && a.at == b.at;
       case Kind::FontSize:
         return a.points == b.points;
@@ -62,6 +63,9 @@ inline void PrintTo(const CanvasCall& call, std::ostream* out) {
     case CanvasCall::Kind::FontSize:
       *out << "font(" << call.points << "pt)";
       break;
+    case CanvasCall::Kind::DriveIcon:
+      *out << "drive icon(" << call.slot << " at " << call.at.x() << "," << call.at.y() << ")";
+      break;
   }
 }
 
@@ -80,6 +84,9 @@ inline CanvasCall Text(int x, int y, const QString& text, QColor colour, int poi
 }
 inline CanvasCall Icon(int slot, int x, int y) {
   return {.kind = CanvasCall::Kind::Icon, .at = QPoint(x, y), .slot = slot};
+}
+inline CanvasCall DriveIcon(DriveKind kind, int x, int y) {
+  return {.kind = CanvasCall::Kind::DriveIcon, .at = QPoint(x, y), .slot = static_cast<int>(kind)};
 }
 inline CanvasCall FontSize(int points) {
   return {.kind = CanvasCall::Kind::FontSize, .points = points};
@@ -110,6 +117,10 @@ class RecordingCanvas final : public ListCanvas {
   }
   void drawIcon(int slot, QPoint topLeft) override {
     calls_.push_back(Icon(slot, topLeft.x(), topLeft.y()));
+  }
+
+  void drawDriveIcon(DriveKind kind, QPoint topLeft) override {
+    calls_.push_back(DriveIcon(kind, topLeft.x(), topLeft.y()));
   }
 
   const std::vector<CanvasCall>& calls() const { return calls_; }

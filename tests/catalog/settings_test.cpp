@@ -93,6 +93,19 @@ TEST_F(SettingsTest, ReadFilterTakesTheListOfItsKind) {
   EXPECT_FALSE(read("[Filtr]\nWlaczone=1\nListaP=exe\n").readFilter.enabled);
 }
 
+TEST_F(SettingsTest, FilterSettingsKeepBothListsAndTheActiveOneDecides) {
+  IniFile ini(dir / "settings/spinfolio.ini");
+  const FilterSettings skipping{true, false, {"jpg", "a b"}, {""}};
+  WriteFilterSettings(ini, skipping);
+  EXPECT_EQ(test::ReadFile(ini.path()),
+            "[Filtr]\r\nWlaczone=1\r\nTyp=0\r\nListaW=jpg,\"a b\"\r\nListaP=\"\"\r\n");
+  EXPECT_EQ(ReadFilterSettings(ini), skipping);
+  // One empty extension is still a list.
+  EXPECT_EQ(ActiveFilter(skipping), (ReadFilter{true, false, {""}}));
+  EXPECT_EQ(ActiveFilter({true, true, {}, {"exe"}}), (ReadFilter{false, true, {}}));
+  EXPECT_EQ(ActiveFilter({false, true, {"jpg"}, {}}), (ReadFilter{false, true, {"jpg"}}));
+}
+
 TEST_F(SettingsTest, ExitSettingsAreWrittenInOrder) {
   WriteFile(dir / "settings/spinfolio.ini", "[Polozenie]\r\nPoziomo=1\r\nPionowo=2\r\n");
   IniFile ini(dir / "settings/spinfolio.ini");

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QString>
 #include <array>
+#include <vector>
 
 namespace spinfolio {
 namespace {
@@ -77,22 +78,38 @@ TEST(Pictures, GreyedButtonsAreLighterAndWithoutColour) {
   }
 }
 
-TEST(Pictures, AllIconSlotsAreDrawnAndDifferent) {
-  std::array<QImage, 32> icons;
-  for (int slot = 0; slot < 32; ++slot) {
-    SCOPED_TRACE(slot);
-    const QPixmap icon = IconStripIcon(slot);
-    ASSERT_EQ(icon.size(), QSize(16, 16));
-    icons[slot] = Pixels(icon);
+// Each 16 × 16 picture is really drawn (more than 30 opaque pixels) and no two are alike.
+void ExpectDrawnAndDifferent(const std::vector<QPixmap>& pictures) {
+  std::vector<QImage> images;
+  for (std::size_t i = 0; i < pictures.size(); ++i) {
+    SCOPED_TRACE(i);
+    ASSERT_EQ(pictures[i].size(), QSize(16, 16));
+    const QImage image = Pixels(pictures[i]);
     int opaque = 0;
     for (int y = 0; y < 16; ++y) {
-      for (int x = 0; x < 16; ++x) opaque += icons[slot].pixelColor(x, y).alpha() > 128 ? 1 : 0;
+      for (int x = 0; x < 16; ++x) opaque += image.pixelColor(x, y).alpha() > 128 ? 1 : 0;
     }
     EXPECT_GT(opaque, 30);
-    for (int other = 0; other < slot; ++other) EXPECT_NE(icons[slot], icons[other]) << other;
+    for (std::size_t other = 0; other < images.size(); ++other) {
+      EXPECT_NE(image, images[other]) << other;
+    }
+    images.push_back(image);
   }
+}
+
+TEST(Pictures, AllIconSlotsAreDrawnAndDifferent) {
+  std::vector<QPixmap> icons;
+  for (int slot = 0; slot < 32; ++slot) icons.push_back(IconStripIcon(slot));
+  ExpectDrawnAndDifferent(icons);
   EXPECT_TRUE(IconStripIcon(-1).isNull());
   EXPECT_TRUE(IconStripIcon(32).isNull());
+}
+
+TEST(Pictures, EveryDriveKindHasItsOwnPicture) {
+  std::vector<QPixmap> drives;
+  for (int kind = 0; kind < 6; ++kind) drives.push_back(DrivePicture(kind));
+  ExpectDrawnAndDifferent(drives);
+  EXPECT_TRUE(DrivePicture(6).isNull());
 }
 
 TEST(Pictures, TabPiecesAndTitleStripHaveTheirSizes) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "acquire/drive_tray.h"
+#include "acquire/mounts_table.h"
 #include "tests/support/temp_dir.h"
 
 namespace spinfolio {

@@ -44,6 +44,7 @@ std::unique_ptr<TForm1> StartupFixture::makeFormWith(ScriptedDialogs& formDialog
   context.lockFile = env.runtimeDir() + "spinfolio.lock";
   context.clock = &clock;
   context.dialogs = &formDialogs;
+  context.driveSources = drives;
   return std::make_unique<TForm1>(std::move(context));
 }
 

@@ -47,6 +47,8 @@ class StartupFixture : public ::testing::Test {
 
   FreshEnvironment env;
   TempDir scratch;
+  /// The system's drives as the window sees them: none until a test writes these files.
+  DriveSources drives{.mountsTable = scratch / "mounts", .blockClass = scratch / "block"};
   ScriptedDialogs dialogs;
   FixedClock clock;
 };
