@@ -62,11 +62,4 @@ QListView* TForm1::contentListView(int list) const {
   return lists[list];
 }
 
-// Filled as the categories are built.
-void TForm1::ComboBox2Change() {}
-
-void TForm1::ListBox5Click() {}
-
-void TForm1::ListBox7Click() {}
-
 }  // namespace spinfolio

@@ -219,6 +219,8 @@ void TForm1::connectHandlers() {
   connect(RAMdyski1, &QAction::triggered, this, &TForm1::RAMdyski1Click);
   connect(Inne1, &QAction::triggered, this, &TForm1::Inne1Click);
   connect(BitBtn9, &QPushButton::clicked, this, &TForm1::BitBtn9Click);
+  connectSearchHandlers();
+  connectCategoryHandlers();
   connect(Image4, &PictureButton::clicked, this, &TForm1::Image4Click);
   connect(Image6, &PictureButton::clicked, this, &TForm1::Image6Click);
   connect(Image12, &PictureButton::clicked, this, &TForm1::Image12Click);

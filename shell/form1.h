@@ -136,6 +136,21 @@ class TForm1 final : public QWidget {
   void Inne1Click();
   void BitBtn9Click();
 
+  // Searching the catalog.
+  void BitBtn12Click();
+  void Edit3Change();
+  /// A character typed in the query box; a carriage return (13) runs the search.
+  void Edit3KeyPress(char key);
+  void ListBox3Click();
+
+  // Categories.
+  void BitBtn8Click();
+  void Dodajnowkategori1Click();
+  void Zmienazwkategorii1Click();
+  void Usutkategori1Click();
+  void Przesukategoridogry1Click();
+  void Przesuojednpozycjwd1Click();
+
   // What the pages refresh when they show.
   void ComboBox1Change();
   void ComboBox2Change();
@@ -185,6 +200,8 @@ class TForm1 final : public QWidget {
   void buildMenus();
   void dressWindow();
   void connectHandlers();
+  void connectSearchHandlers();
+  void connectCategoryHandlers();
   void showTexts(int languageIndex);
   void attachPainters();
   void attachDrivePainter();
