@@ -3,7 +3,6 @@
 #include "acquire/disc_data_editor.h"
 
 #include <QCheckBox>
-#include <algorithm>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -12,8 +11,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QStyledItemDelegate>
 #include <QPushButton>
+#include <QStyledItemDelegate>
+#include <algorithm>
 
 #include "browse/jpeg_image.h"
 #include "browse/viewers.h"
@@ -23,6 +23,7 @@
 #include "platform/code_page.h"
 #include "platform/dialogs.h"
 #include "resources/pictures.h"
+#include "shell/named.h"
 #include "shell/string_table.h"
 
 namespace spinfolio {
@@ -30,12 +31,6 @@ namespace {
 
 // The icon strip slot drawn before each disc type item.
 constexpr int kTypeIcons[5] = {0, 3, 4, 8, 7};
-
-template <typename W>
-W* Named(W* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 // A picture file as an image: JPEG files through libjpeg, others through Qt's readers.
 QImage ReadPicture(const QString& file) {

@@ -19,6 +19,7 @@
 #include "platform/dialogs.h"
 #include "platform/ini_file.h"
 #include "resources/pictures.h"
+#include "shell/named.h"
 #include "shell/string_table.h"
 
 namespace spinfolio {
@@ -30,12 +31,6 @@ constexpr int kRemoveIcon = 10;
 
 // The fill of a selected list item.
 const QColor kSelectedItem(0xD7, 0xEA, 0xFF);
-
-template <typename W>
-W* Named(W* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
 
 // Hands the painting of both lists to the dialog; items are 16 pixels high.
 class ExtensionItemDelegate final : public QStyledItemDelegate {

@@ -23,6 +23,15 @@ void Prepare(QPainter& painter) {
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
 }
 
+QImage DrawnPicture(int size, Drawing draw) {
+  QImage image = NewCanvas(size, size);
+  QPainter painter(&image);
+  Prepare(painter);
+  draw(painter);
+  painter.end();
+  return image;
+}
+
 QPen OutlinePen(qreal width, const QColor& colour) {
   return QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }

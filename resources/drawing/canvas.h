@@ -25,6 +25,11 @@ inline const QColor kOutline(38, 44, 62);
 QImage NewCanvas(int width, int height);
 // Antialiased drawing and smooth scaling of drawn images.
 void Prepare(QPainter& painter);
+
+// A drawing of a square picture on a prepared painter.
+using Drawing = void (*)(QPainter&);
+// A transparent square canvas of the given size with the drawing made on it.
+QImage DrawnPicture(int size, Drawing draw);
 // A round-jointed pen for the outlines of shapes.
 QPen OutlinePen(qreal width = 1.0, const QColor& colour = kOutline);
 

@@ -176,21 +176,12 @@ void DrawSwap(QPainter& painter) {
                   QColor(140, 200, 255), QColor(30, 90, 200));
 }
 
-QImage Draw(void (*draw)(QPainter&)) {
-  QImage image = NewCanvas(48, 48);
-  QPainter painter(&image);
-  Prepare(painter);
-  draw(painter);
-  painter.end();
-  return image;
-}
-
 }  // namespace
 
 QList<NamedPicture> ButtonPictures() {
   const struct {
     const char* name;
-    void (*draw)(QPainter&);
+    Drawing draw;
   } buttons[] = {{"ID_ZGE", DrawRead},
                  {"ID_ZIN", DrawEnter},
                  {"ID_ZCL", DrawClear},
@@ -199,7 +190,7 @@ QList<NamedPicture> ButtonPictures() {
   QList<NamedPicture> pictures;
   for (const auto& button : buttons) {
     const QString name = QLatin1String(button.name);
-    const QImage normal = Draw(button.draw);
+    const QImage normal = DrawnPicture(48, button.draw);
     // "1" is the lit picture, "2" the normal one.
     pictures.append({name + QLatin1Char('1'), LitCopy(normal)});
     pictures.append({name + QLatin1Char('2'), normal});

@@ -98,23 +98,13 @@ void Folder(QPainter& p) {
   p.drawRect(front);
 }
 
-QImage Drawn(void (*draw)(QPainter&)) {
-  QImage picture = NewCanvas(picture_names::kIconSize, picture_names::kIconSize);
-  QPainter painter(&picture);
-  Prepare(painter);
-  draw(painter);
-  painter.end();
-  return picture;
-}
-
 }  // namespace
 
 QList<NamedPicture> DrivePictures() {
-  void (*const drawings[])(QPainter&) = {OpticalDrive, UsbStick,     HardDisk,
-                                          NetworkDrive, MemoryModule, Folder};
+  const Drawing drawings[] = {OpticalDrive, UsbStick, HardDisk, NetworkDrive, MemoryModule, Folder};
   QList<NamedPicture> pictures;
   for (int kind = 0; kind < picture_names::kDriveKinds; ++kind) {
-    pictures.append({picture_names::kDrivePictures[kind], Drawn(drawings[kind])});
+    pictures.append({picture_names::kDrivePictures[kind], DrawnPicture(picture_names::kIconSize, drawings[kind])});
   }
   return pictures;
 }

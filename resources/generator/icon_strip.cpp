@@ -413,7 +413,6 @@ void Sort(QPainter& p) {
   p.drawRect(QRect(7, 13, 7, 2));
 }
 
-using Drawing = void (*)(QPainter&);
 // The drawings by slot.
 constexpr Drawing kIcons[picture_names::kIconSlots] = {
     Disc,               // 0
@@ -452,14 +451,7 @@ constexpr Drawing kIcons[picture_names::kIconSlots] = {
 
 QList<QImage> Icons() {
   QList<QImage> icons;
-  for (const Drawing draw : kIcons) {
-    QImage icon = NewCanvas(picture_names::kIconSize, picture_names::kIconSize);
-    QPainter painter(&icon);
-    Prepare(painter);
-    draw(painter);
-    painter.end();
-    icons.append(icon);
-  }
+  for (const Drawing draw : kIcons) icons.append(DrawnPicture(picture_names::kIconSize, draw));
   return icons;
 }
 
