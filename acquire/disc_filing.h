@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "catalog/catalog_location.h"
+#include "common/file_ops.h"
 #include "common/text_file.h"
 
 namespace spinfolio {
@@ -58,10 +59,7 @@ std::error_code StorePhoto(const std::string& source, const RgbPicture& picture,
                            const std::filesystem::path& target);
 
 /// A write that failed: the file and the system's reason.
-struct FilingFailure {
-  std::string file;
-  std::error_code reason;
-};
+using FilingFailure = FileFailure;
 
 /// Files a new disc under index location.DiscCount: its photo, description, content list, then
 /// its entry appended to "plyty" (location.DiscCount grows by one). A content list or

@@ -11,6 +11,7 @@
 #include "platform/code_page.h"
 #include "platform/dialogs.h"
 #include "shell/background_pictures.h"
+#include "shell/failure_messages.h"
 #include "shell/form1.h"
 #include "shell/line_list_model.h"
 #include "shell/picture_button.h"
@@ -18,16 +19,6 @@
 
 namespace spinfolio {
 namespace {
-
-// The error box of a catalog file that could not be written, naming the file and the reason.
-MessageRequest WriteFailure(const FilingFailure& failure, int languageIndex) {
-  const QString file = QString::fromStdString(failure.file);
-  const QString reason = QString::fromLocal8Bit(failure.reason.message());
-  const QString text = languageIndex == 0
-                           ? QStringLiteral("Cannot write the file \"%1\": %2").arg(file, reason)
-                           : QStringLiteral("Nie można zapisać pliku \"%1\": %2").arg(file, reason);
-  return {text, LocalText(kCaptionError, languageIndex), MessageIcon::Error, MessageButtons::Ok};
-}
 
 // Chooses the row again that was chosen before the list was refilled, when it is still there.
 void KeepChoice(QComboBox& box, int choice) {
@@ -59,7 +50,7 @@ void TForm1::Image6Click() {
     QApplication::restoreOverrideCursor();
     if (failure) {
       // The disc is not filed; the editor stays open with its data so the user can try again.
-      context_.dialogs->showMessage(&editor, WriteFailure(*failure, languageIndex_));
+      context_.dialogs->showMessage(&editor, FileWriteFailure(*failure, languageIndex_));
       KeepChoice(*ComboBox1, browseChoice);
       return false;
     }
@@ -103,7 +94,7 @@ void TForm1::Image12Click() {
     Lines discList;
     const auto failure = ChangeDisc(location_, disc, editor.discData(), editor.picture(), discList);
     if (failure) {
-      context_.dialogs->showMessage(&editor, WriteFailure(*failure, languageIndex_));
+      context_.dialogs->showMessage(&editor, FileWriteFailure(*failure, languageIndex_));
       KeepChoice(*ComboBox1, browseChoice);
       return false;
     }

@@ -2,25 +2,14 @@
 
 #include <QComboBox>
 #include <QListView>
-#include <charconv>
 
 #include "browse/catalog_list_delegate.h"
 #include "browse/list_colours.h"
+#include "catalog/catalog_files.h"
+#include "shell/check_box_delegate.h"
 #include "shell/form1.h"
 
 namespace spinfolio {
-namespace {
-
-// The disc index in line row of a result or member map; -1 when there is none.
-int MappedDisc(const Lines& map, int row) {
-  if (row < 0 || static_cast<std::size_t>(row) >= map.size()) return -1;
-  const std::string& line = map[static_cast<std::size_t>(row)];
-  int disc = -1;
-  const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), disc);
-  return error == std::errc{} && end == line.data() + line.size() ? disc : -1;
-}
-
-}  // namespace
 
 void TForm1::attachPainters() {
   using Kind = CatalogListDelegate::Kind;
@@ -31,7 +20,8 @@ void TForm1::attachPainters() {
   };
   ComboBox1->setItemDelegate(delegate(Kind::Disc, kDiscListColour, kDiscListFontColour));
   ComboBox4->setItemDelegate(delegate(Kind::Disc, kDiscListColour, kDiscListFontColour));
-  CheckListBox1->setItemDelegate(delegate(Kind::Disc, kContentListColour, kContentListFontColour));
+  CheckListBox1->setItemDelegate(
+      new CheckBoxDelegate(delegate(Kind::Disc, kContentListColour, kContentListFontColour), this));
   ListBox3->setItemDelegate(
       delegate(Kind::Disc, kDiscListColour, kDiscListFontColour, 0,
                [this](int row) { return MappedDisc(searchResultMap_, row); }));

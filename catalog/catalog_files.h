@@ -14,4 +14,8 @@ struct CatalogLists {
 };
 CatalogLists ReadCatalogLists(const std::string& catalogFolder);
 
+/// The disc index in line `row` of a search result map or category member map (one disc index
+/// a line, in decimal); -1 when the line is missing or holds no such number.
+int MappedDisc(const Lines& map, int row);
+
 }  // namespace spinfolio

@@ -183,6 +183,8 @@ void TForm1::LoadCatalogLists() {
   for (QComboBox* box : {ComboBox1, ComboBox2, ComboBox4}) box->setCurrentIndex(-1);
 
   pendingContent_->clear();
+  // The member map names discs of the catalog that was open before.
+  categoryMemberMap_.clear();
   Edit3->clear();
   for (LineListModel* list :
        {browseContent_, searchDiscs_, searchContent_, categoryMembers_, categoryContent_}) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 namespace spinfolio {
@@ -18,6 +19,12 @@ std::error_code ClearAttributes(const std::filesystem::path& path);
 
 /// Deletes a file (never a folder).
 std::error_code DeleteFileAt(const std::filesystem::path& path);
+
+/// A file that could not be changed, and the system's reason.
+struct FileFailure {
+  std::string file;
+  std::error_code reason;
+};
 
 enum class Replace { No, Yes };
 

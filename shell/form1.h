@@ -35,6 +35,7 @@ class PictureButton;
 class RadioGroup;
 class TabLook;
 class TForm5;
+enum class CategoryMove;
 
 /// What the main window needs from its surroundings; tests replace every part.
 struct StartContext {
@@ -150,6 +151,8 @@ class TForm1 final : public QWidget {
   void Usutkategori1Click();
   void Przesukategoridogry1Click();
   void Przesuojednpozycjwd1Click();
+  /// Line i: the disc index of row i of ListBox5.
+  const Lines& categoryMemberMap() const { return categoryMemberMap_; }
 
   // What the pages refresh when they show.
   void ComboBox1Change();
@@ -175,6 +178,8 @@ class TForm1 final : public QWidget {
   bool backgroundsOn() const;
   /// The last search query, lower-cased, in the catalog's code page; empty before a search.
   const std::string& searchQuery() const { return searchQuery_; }
+  /// Line i: the disc index of row i of the search results, in decimal.
+  const Lines& searchResultMap() const { return searchResultMap_; }
   /// The filters of the archive file dialogs ("description|patterns" pairs), in the language
   /// the window speaks.
   const QString& archiveSaveFilter() const { return archiveSaveFilter_; }
@@ -201,6 +206,8 @@ class TForm1 final : public QWidget {
   void dressWindow();
   void connectHandlers();
   void connectSearchHandlers();
+  /// An information box of the search page with the numbered text.
+  void showSearchMessage(int polishId);
   void connectCategoryHandlers();
   void showTexts(int languageIndex);
   void attachPainters();
@@ -209,6 +216,12 @@ class TForm1 final : public QWidget {
   void showDriveKinds();
   void driveKindToggled(DriveKind kind, bool shown);
   void forgetShownDiscData();
+
+  // Categories.
+  /// Shows the lines of "kat" in ComboBox2 and ListBox7 (nothing picked in ListBox7); ComboBox2
+  /// picks browsePick when that is one of its rows, else nothing.
+  void showCategoryLines(const Lines& categories, int browsePick);
+  void moveCategory(CategoryMove move);
 
   // Dragging the window by its title bar.
   void Panel1MouseDown(const QPoint& pointer);

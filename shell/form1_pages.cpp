@@ -271,6 +271,7 @@ void TForm1::buildCategoryView() {
                   kCategoryListColour, kCategoryListFontColour, "Arial");
   GroupBox11 = Group(Panel20, "GroupBox11", {304, 6, 330, 317});
   Label26 = CaptionTwin(Panel20, "Label26", GroupBox11);
+  categoryDiscs_->setCheckable(true);  // row i ticked: disc i belongs to the picked category
   CheckListBox1 = List(GroupBox11, "CheckListBox1", categoryDiscs_, {10, 22, 310, 285}, false,
                        kContentListColour, kContentListFontColour, "Arial");
   BitBtn8 = Button(Panel20, "BitBtn8", {514, 329, 120, 28});
