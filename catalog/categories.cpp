@@ -3,8 +3,6 @@
 
 #include "catalog/categories.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -26,13 +24,9 @@ std::string CategoryListFile(const std::string& catalogFolder) {
   return catalogFolder + kCategoryListFile;
 }
 
-// A file without its owner's write permission is refused even where the system would let us
-// replace it (as for root, or by renaming over it): the user marked it read-only.
+// A file the user marked read-only is refused, as the settings file is.
 std::error_code WriteCatalogFile(const std::string& file, const Lines& lines) {
-  struct stat info {};
-  if (::stat(file.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0) {
-    return std::make_error_code(std::errc::permission_denied);
-  }
+  if (IsMarkedReadOnly(file)) return std::make_error_code(std::errc::permission_denied);
   return WriteLines(file, lines);
 }
 

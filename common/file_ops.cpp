@@ -28,6 +28,11 @@ bool PathExists(const fs::path& path) {
   return ::lstat(path.c_str(), &info) == 0;
 }
 
+bool IsMarkedReadOnly(const fs::path& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0;
+}
+
 std::error_code ClearAttributes(const fs::path& path) {
   struct stat info {};
   if (::lstat(path.c_str(), &info) != 0) return LastError();

@@ -37,6 +37,10 @@ std::error_code MoveFileTo(const std::filesystem::path& from, const std::filesys
 std::error_code CopyFileTo(const std::filesystem::path& from, const std::filesystem::path& to,
                            Replace replace);
 
+/// An existing file without its owner's write permission: the user marked it read-only, and it is
+/// not to be replaced even where the system would allow it (as for root, or by renaming over it).
+bool IsMarkedReadOnly(const std::filesystem::path& path);
+
 /// Creates a folder with every missing parent; an existing folder is success.
 std::error_code MakeFolders(const std::filesystem::path& path);
 

@@ -1,12 +1,12 @@
 #include "platform/ini_file.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <charconv>
 #include <cstdint>
 #include <limits>
 
+#include "common/file_ops.h"
 #include "common/text_file.h"
 
 namespace spinfolio {
@@ -73,11 +73,11 @@ std::optional<std::size_t> FindKey(const Lines& lines, SectionSpan span, std::st
   return std::nullopt;
 }
 
-// A file the user marked read-only is refused even where the system would let us replace it.
+// A file the user marked read-only is refused even where the system would let us replace it;
+// a missing file can be created.
 bool IsWritable(const std::filesystem::path& file) {
-  struct stat info {};
-  if (::stat(file.c_str(), &info) != 0) return true;  // a missing file can be created
-  return (info.st_mode & S_IWUSR) != 0 && ::access(file.c_str(), W_OK) == 0;
+  if (IsMarkedReadOnly(file)) return false;
+  return !FileExists(file) || ::access(file.c_str(), W_OK) == 0;
 }
 
 void WriteOrThrow(const std::filesystem::path& file, const Lines& lines) {
