@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "acquire/mounts_table.h"
+#include "common/progress_ticker.h"
 #include "platform/code_page.h"
 
 namespace spinfolio {
@@ -64,10 +65,16 @@ std::string SizeText(std::uint64_t size, std::string_view decimalSeparator) {
 
 namespace {
 
+// How often a walk lets the window repaint.
+constexpr std::chrono::milliseconds kEventInterval{30};
+
 class TreeWalk {
  public:
   TreeWalk(const DiscScan& scan, const CodePage& codePage, Lines& entries)
-      : scan_(scan), codePage_(codePage), entries_(entries), lastEvents_(Clock::now()) {}
+      : scan_(scan),
+        codePage_(codePage),
+        entries_(entries),
+        events_(scan.processEvents, kEventInterval) {}
 
   // Walks the open folder fd (taken over and closed); prefix is its relative path with "\".
   void walk(int folderFd, std::string& prefix) {
@@ -123,8 +130,6 @@ class TreeWalk {
   }
 
  private:
-  using Clock = std::chrono::steady_clock;
-
   void appendName(std::string& text, const char* name) const {
     if (codePage_.isUtf8()) {
       text += name;
@@ -135,17 +140,13 @@ class TreeWalk {
 
   // The clock is looked at every 16 files, the hook called when 30 ms have passed.
   void maybeProcessEvents() {
-    if (!scan_.processEvents || (++filesSinceCheck_ & 15u) != 0) return;
-    const auto now = Clock::now();
-    if (now - lastEvents_ < std::chrono::milliseconds(30)) return;
-    scan_.processEvents();
-    lastEvents_ = Clock::now();
+    if ((++filesSinceCheck_ & 15u) == 0) events_.tick();
   }
 
   const DiscScan& scan_;
   const CodePage& codePage_;
   Lines& entries_;
-  Clock::time_point lastEvents_;
+  ProgressTicker events_;
   unsigned filesSinceCheck_ = 0;
 };
 

@@ -15,6 +15,7 @@
 #include "catalog/reading_rules.h"
 #include "common/catalog_names.h"
 #include "common/file_descriptor.h"
+#include "common/progress_ticker.h"
 #include "common/text_file.h"
 
 namespace spinfolio {
@@ -256,25 +257,6 @@ class Lowerer {
 
   const CodePage& codePage_;
   std::unordered_map<std::string, std::string, RunHash, std::equal_to<>> runs_;
-};
-
-// Calls the progress callback when its interval has passed since the last call.
-class ProgressTicker {
- public:
-  ProgressTicker(const std::function<void()>& progress, std::chrono::milliseconds interval)
-      : progress_(progress), interval_(interval), last_(Clock::now()) {}
-
-  void tick() {
-    if (!progress_ || Clock::now() - last_ < interval_) return;
-    progress_();
-    last_ = Clock::now();
-  }
-
- private:
-  using Clock = std::chrono::steady_clock;
-  const std::function<void()>& progress_;
-  std::chrono::milliseconds interval_;
-  Clock::time_point last_;
 };
 
 // Decides disc by disc whether the searched text holds the query. The text is never built: the
