@@ -1,6 +1,5 @@
 // Filing a read disc and changing a filed disc's data.
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 
@@ -11,6 +10,7 @@
 #include "platform/code_page.h"
 #include "platform/dialogs.h"
 #include "shell/background_pictures.h"
+#include "shell/busy_cursor.h"
 #include "shell/failure_messages.h"
 #include "shell/form1.h"
 #include "shell/line_list_model.h"
@@ -42,12 +42,12 @@ void TForm1::Image6Click() {
     const int browseChoice = ComboBox1->currentIndex();
     forgetShownDiscData();
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    BusyCursor busy;
     const DiscData disc = editor.discData();
     Lines discList;
     const auto failure =
         FileNewDisc(location_, disc, editor.picture(), pendingContent_->lines(), discList);
-    QApplication::restoreOverrideCursor();
+    busy.end();
     if (failure) {
       // The disc is not filed; the editor stays open with its data so the user can try again.
       context_.dialogs->showMessage(&editor, FileWriteFailure(*failure, languageIndex_));
@@ -116,11 +116,10 @@ void TForm1::Image12Click() {
 }
 
 void TForm1::Image10Click() {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const BusyCursor busy;
   pendingContent_->clear();
   Image6->hide();
   Image7->show();
-  QApplication::restoreOverrideCursor();
 }
 
 }  // namespace spinfolio

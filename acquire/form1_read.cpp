@@ -8,6 +8,7 @@
 #include "acquire/drive_tray.h"
 #include "platform/code_page.h"
 #include "platform/dialogs.h"
+#include "shell/busy_cursor.h"
 #include "shell/form1.h"
 #include "shell/line_list_model.h"
 #include "shell/picture_button.h"
@@ -20,19 +21,14 @@ namespace {
 // Ends the busy cursor and the running read whichever way the command ends.
 class ReadScope {
  public:
-  explicit ReadScope(bool& reading) : reading_(reading) {
-    reading_ = true;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-  }
-  ~ReadScope() {
-    QApplication::restoreOverrideCursor();
-    reading_ = false;
-  }
+  explicit ReadScope(bool& reading) : reading_(reading) { reading_ = true; }
+  ~ReadScope() { reading_ = false; }
   ReadScope(const ReadScope&) = delete;
   ReadScope& operator=(const ReadScope&) = delete;
 
  private:
   bool& reading_;
+  BusyCursor busy_;
 };
 
 }  // namespace

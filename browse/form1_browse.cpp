@@ -2,12 +2,12 @@
 // when a category is picked.
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QListView>
 
 #include "catalog/catalog_files.h"
 #include "common/file_ops.h"
+#include "shell/busy_cursor.h"
 #include "shell/form1.h"
 #include "shell/line_list_model.h"
 
@@ -22,12 +22,11 @@ constexpr int kPathsHidden = 2;
 void TForm1::ComboBox1Change() {
   const int disc = ComboBox1->currentIndex();
   if (disc < 0) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const BusyCursor busy;
   ShowDiscInfo(disc);
   const std::string contentFile = location_.catalogFolder() + ContentFileName(disc);
   browseContent_->setLines(FileExists(contentFile) ? ReadLinesOrEmpty(contentFile) : Lines{});
   ComboBox1->setFocus();
-  QApplication::restoreOverrideCursor();
 }
 
 int TForm1::shownContentList() const {

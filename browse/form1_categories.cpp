@@ -1,7 +1,6 @@
 // Categories: the category page and the category management view.
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <QListView>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 #include "common/file_ops.h"
 #include "platform/code_page.h"
 #include "platform/dialogs.h"
+#include "shell/busy_cursor.h"
 #include "shell/failure_messages.h"
 #include "shell/form1.h"
 #include "shell/line_list_model.h"
@@ -24,24 +24,6 @@ constexpr int kNameTitleChange = 307;
 constexpr int kNamePrompt = 308;
 constexpr int kWrongName = 309;
 constexpr int kNameTitleAdd = 310;
-
-// The busy cursor from construction until end() or the end of the scope.
-class BusyCursor {
- public:
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-  ~BusyCursor() { end(); }
-
-  void end() {
-    if (!on_) return;
-    QApplication::restoreOverrideCursor();
-    on_ = false;
-  }
-
- private:
-  bool on_ = true;
-};
 
 QString Decoded(std::string_view bytes) { return CodePage::System().decode(bytes); }
 

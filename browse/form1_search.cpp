@@ -14,6 +14,7 @@
 #include "common/file_ops.h"
 #include "platform/code_page.h"
 #include "platform/dialogs.h"
+#include "shell/busy_cursor.h"
 #include "shell/form1.h"
 #include "shell/line_list_model.h"
 #include "shell/string_table.h"
@@ -42,7 +43,6 @@ class LowerCaseValidator final : public QValidator {
 class SearchRun final : public QObject {
  public:
   explicit SearchRun(TForm1& form) : form_(form) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     form_.Edit3->setEnabled(false);
     form_.BitBtn12->setEnabled(false);
     form_.installEventFilter(this);
@@ -55,7 +55,7 @@ class SearchRun final : public QObject {
     form_.Edit3->setEnabled(true);
     form_.BitBtn12->setEnabled(true);
     form_.Edit3->setFocus();
-    QApplication::restoreOverrideCursor();
+    busy_.end();
     if (closeRequested_) {
       QMetaObject::invokeMethod(
           &form_, [form = &form_] { form->close(); }, Qt::QueuedConnection);
@@ -75,6 +75,7 @@ class SearchRun final : public QObject {
 
  private:
   TForm1& form_;
+  BusyCursor busy_;
   bool closeRequested_ = false;
 };
 
@@ -145,13 +146,12 @@ void TForm1::Edit3KeyPress(char key) {
 void TForm1::ListBox3Click() {
   const QModelIndex picked = ListBox3->currentIndex();
   if (!picked.isValid()) return;
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const BusyCursor busy;
   searchContent_->clear();
   searchDisc_ = MappedDisc(searchResultMap_, picked.row());
   const std::string contentFile = location_.catalogFolder() + ContentFileName(searchDisc_);
   searchContent_->setLines(FileExists(contentFile) ? ReadLinesOrEmpty(contentFile) : Lines{});
   ListBox3->setFocus();
-  QApplication::restoreOverrideCursor();
 }
 
 }  // namespace spinfolio
