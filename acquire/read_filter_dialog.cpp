@@ -11,7 +11,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyledItemDelegate>
 #include <initializer_list>
 #include <iterator>
 
@@ -19,6 +18,7 @@
 #include "platform/dialogs.h"
 #include "platform/ini_file.h"
 #include "resources/pictures.h"
+#include "shell/draw_item_delegate.h"
 #include "shell/named.h"
 #include "shell/string_table.h"
 
@@ -29,27 +29,11 @@ namespace {
 constexpr int kAddIcon = 9;
 constexpr int kRemoveIcon = 10;
 
+// The height of a list item.
+constexpr int kItemHeight = 16;
+
 // The fill of a selected list item.
 const QColor kSelectedItem(0xD7, 0xEA, 0xFF);
-
-// Hands the painting of both lists to the dialog; items are 16 pixels high.
-class ExtensionItemDelegate final : public QStyledItemDelegate {
- public:
-  ExtensionItemDelegate(const TForm10& dialog, QObject* parent)
-      : QStyledItemDelegate(parent), dialog_(dialog) {}
-
-  void paint(QPainter* painter, const QStyleOptionViewItem& option,
-             const QModelIndex& index) const override {
-    dialog_.ListBox1DrawItem(painter, option, index);
-  }
-
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    return {QStyledItemDelegate::sizeHint(option, index).width() + 2, 16};
-  }
-
- private:
-  const TForm10& dialog_;
-};
 
 // An item keeps the bytes it was read with, so that items the user did not touch are written
 // back unchanged whatever the code page makes of them.
@@ -161,7 +145,6 @@ void TForm10::build() {
     QListWidget* list;
     int left;
   };
-  auto* delegate = new ExtensionItemDelegate(*this, this);
   for (const Column& column : {Column{RadioButton3, Edit1, BitBtn1, BitBtn3, ListBox1, 10},
                                Column{RadioButton4, Edit2, BitBtn2, BitBtn4, ListBox2, 200}}) {
     column.kind->setGeometry(column.left, 24, 174, 22);
@@ -174,7 +157,13 @@ void TForm10::build() {
     column.remove->setIcon(QIcon(IconStripIcon(kRemoveIcon)));
     column.remove->setToolTip(QStringLiteral("Usun z listy wybrane rozszerzenie"));
     column.list->setGeometry(column.left, 80, 174, 114);
-    column.list->setItemDelegate(delegate);
+    QListWidget* const list = column.list;
+    list->setItemDelegate(new DrawItemDelegate(
+        kItemHeight,
+        [this, list](QPainter& painter, const QRect& rect, int row, bool selected) {
+          ListBox1DrawItem(*list, painter, rect, row, selected);
+        },
+        list));
     column.list->setUniformItemSizes(true);
     for (QWidget* control :
          std::initializer_list<QWidget*>{column.kind, column.add, column.remove, column.list}) {
@@ -288,18 +277,15 @@ void TForm10::BitBtn5Click() {
 
 void TForm10::BitBtn6Click() { reject(); }
 
-void TForm10::ListBox1DrawItem(QPainter* canvas, const QStyleOptionViewItem& option,
-                               const QModelIndex& index) const {
-  const bool selected = option.state & QStyle::State_Selected;
-  canvas->save();
-  canvas->fillRect(option.rect,
-                   selected ? QBrush(kSelectedItem) : option.palette.brush(QPalette::Base));
-  canvas->setPen(Qt::black);
-  canvas->setBackgroundMode(Qt::TransparentMode);
-  const QRect textRect = option.rect.adjusted(2, 0, 0, 0);
-  canvas->drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
-                   index.data(Qt::DisplayRole).toString());
-  canvas->restore();
+void TForm10::ListBox1DrawItem(const QListWidget& list, QPainter& painter, const QRect& rect,
+                               int row, bool selected) const {
+  const QPalette::ColorGroup group = list.isEnabled() ? QPalette::Active : QPalette::Disabled;
+  painter.fillRect(rect,
+                   selected ? QBrush(kSelectedItem) : list.palette().brush(group, QPalette::Base));
+  painter.setPen(Qt::black);
+  painter.setBackgroundMode(Qt::TransparentMode);
+  painter.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                   list.item(row)->text());
 }
 
 void TForm10::setBackground(const QPixmap& picture) {

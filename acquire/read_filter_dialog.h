@@ -10,11 +10,10 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QModelIndex;
 class QPainter;
 class QPushButton;
+class QRect;
 class QRadioButton;
-class QStyleOptionViewItem;
 
 namespace spinfolio {
 
@@ -40,8 +39,8 @@ class TForm10 final : public QDialog {
   void BitBtn6Click();       // cancel
   /// Paints an item of either list: the item filled in the selection colour or the list's own,
   /// its text in black at (left + 2, top).
-  void ListBox1DrawItem(QPainter* canvas, const QStyleOptionViewItem& option,
-                        const QModelIndex& index) const;
+  void ListBox1DrawItem(const QListWidget& list, QPainter& painter, const QRect& rect, int row,
+                        bool selected) const;
   /// Shows the background picture stretched over the window, or drops the background image when
   /// the picture is null.
   void setBackground(const QPixmap& picture);
